@@ -7,13 +7,16 @@ long QueryValueWhole(Registry& registry, RegKey key, const char* name, RegValue*
         std::uint32_t size = 0;
         std::uint32_t type = regtype::None;
         long rc = registry.QueryValue(key, name, &type, nullptr, &size);
-        if (rc != err::Success) return rc;
+        if (rc != err::Success)
+            return rc;
         // One spare byte so a value that grows by a little between the calls still fits.
         std::vector<std::uint8_t> data(size + 1);
         std::uint32_t got = size + 1;
         rc = registry.QueryValue(key, name, &type, data.data(), &got);
-        if (rc == err::MoreData) continue;
-        if (rc != err::Success) return rc;
+        if (rc == err::MoreData)
+            continue;
+        if (rc != err::Success)
+            return rc;
         data.resize(got);
         value->type = type;
         value->data = std::move(data);

@@ -56,7 +56,7 @@ inline constexpr std::uint32_t AllAccess = 0xF003F;  // KEY_ALL_ACCESS
 }  // namespace access
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
 
     // RegConnectRegistryA with a null machine name: the predefined handle of `hiveKey`.
@@ -68,8 +68,8 @@ public:
     virtual long CreateKey(RegKey key, const char* subKey, RegKey* result) = 0;
     // RegQueryValueExA. `type` and `data` may be null; `size` is in/out (bytes). A buffer
     // too small gives MoreData, leaves `data` untouched and reports the size needed.
-    virtual long QueryValue(RegKey key, const char* name, std::uint32_t* type,
-                            std::uint8_t* data, std::uint32_t* size) = 0;
+    virtual long QueryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
+                            std::uint32_t* size) = 0;
     // RegSetValueExA. For string types, as on Windows, a text whose last counted byte is
     // not zero but whose next byte is gets that zero stored too: `data` must be readable
     // one byte past `size` for string types whenever size > 0.
@@ -84,12 +84,10 @@ public:
     // SHDeleteValueA: opens `subKey` under `key` and deletes one value of it.
     virtual long DeleteValueAt(RegKey key, const char* subKey, const char* name) = 0;
     // RegEnumKeyA: `nameSize` counts the terminating zero.
-    virtual long EnumKey(RegKey key, std::uint32_t index, char* name,
-                         std::uint32_t nameSize) = 0;
+    virtual long EnumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t nameSize) = 0;
     // RegEnumValueA. `nameLength` is in/out: buffer size in, length without zero out.
-    virtual long EnumValue(RegKey key, std::uint32_t index, char* name,
-                           std::uint32_t* nameLength, std::uint32_t* type, std::uint8_t* data,
-                           std::uint32_t* dataSize) = 0;
+    virtual long EnumValue(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                           std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) = 0;
     // RegCloseKey. Closing a predefined handle succeeds and does nothing.
     virtual long CloseKey(RegKey key) = 0;
 };
@@ -97,7 +95,7 @@ public:
 // Closes the key it holds when it goes out of scope. Borrows the registry, which must
 // outlive it.
 class KeyHandle {
-public:
+  public:
     explicit KeyHandle(Registry& registry) : registry_(&registry) {}
     KeyHandle(const KeyHandle&) = delete;
     KeyHandle& operator=(const KeyHandle&) = delete;
@@ -114,11 +112,12 @@ public:
         return &key_;
     }
     void Reset() {
-        if (key_ != 0) registry_->CloseKey(key_);
+        if (key_ != 0)
+            registry_->CloseKey(key_);
         key_ = 0;
     }
 
-private:
+  private:
     Registry* registry_;
     RegKey key_ = 0;
 };
