@@ -1,0 +1,83 @@
+#include "platform/host_conformance.h"
+
+#include <optional>
+#include <string>
+
+namespace tallowick {
+namespace {
+
+using namespace std::string_literals;
+
+// Bytes a text-mode layer would mangle: zeros, CR LF, a lone LF, high bytes.
+const std::string kBinary = "line one\r\nnul\0here\nend\x1a\xff\x80"s;
+
+TEST_P(HostConformance, WrittenBytesReadBackExactly) {
+    const std::string path = PathOf("binary.dat");
+    ASSERT_TRUE(host().WriteWholeFile(path, kBinary));
+    EXPECT_TRUE(host().FileExists(path));
+    EXPECT_EQ(host().ReadWholeFile(path), kBinary);
+
+    // An empty file is present with no bytes, not missing.
+    const std::string empty = PathOf("empty.dat");
+    ASSERT_TRUE(host().WriteWholeFile(empty, ""));
+    EXPECT_EQ(host().ReadWholeFile(empty), std::optional<std::string>(""));
+}
+
+TEST_P(HostConformance, PathsIgnoreCase) {
+    ASSERT_TRUE(host().WriteWholeFile(PathOf("DateFile.txt"), "a"));
+    EXPECT_TRUE(host().FileExists(PathOf("DATEFILE.TXT")));
+    ASSERT_TRUE(host().WriteWholeFile(PathOf("datefile.txt"), "b"));
+    EXPECT_EQ(host().ReadWholeFile(PathOf("DateFile.txt")), "b");
+}
+
+TEST_P(HostConformance, MissingFileIsNeitherReadNorDeleted) {
+    const std::string path = PathOf("missing.txt");
+    EXPECT_FALSE(host().FileExists(path));
+    EXPECT_EQ(host().ReadWholeFile(path), std::nullopt);
+    EXPECT_FALSE(host().RemoveFile(path));
+}
+
+TEST_P(HostConformance, OverwriteTruncates) {
+    const std::string path = PathOf("shrinks.txt");
+    ASSERT_TRUE(host().WriteWholeFile(path, "a much longer first version\r\n"));
+    ASSERT_TRUE(host().WriteWholeFile(path, "short"));
+    EXPECT_EQ(host().ReadWholeFile(path), "short");
+}
+
+TEST_P(HostConformance, RemoveDeletesOnce) {
+    const std::string path = PathOf("doomed.txt");
+    ASSERT_TRUE(host().WriteWholeFile(path, "x"));
+    EXPECT_TRUE(host().RemoveFile(path));
+    EXPECT_FALSE(host().FileExists(path));
+    EXPECT_EQ(host().ReadWholeFile(path), std::nullopt);
+    EXPECT_FALSE(host().RemoveFile(path));
+}
+
+TEST_P(HostConformance, RenameOverReplacesExistingTarget) {
+    const std::string from = PathOf("save.tmp");
+    const std::string to = PathOf("save.txt");
+    ASSERT_TRUE(host().WriteWholeFile(to, "old contents, longer than the new"));
+    ASSERT_TRUE(host().WriteWholeFile(from, kBinary));
+    EXPECT_TRUE(host().RenameOver(from, to));
+    EXPECT_EQ(host().ReadWholeFile(to), kBinary);
+    EXPECT_FALSE(host().FileExists(from));
+}
+
+TEST_P(HostConformance, RenameOverCreatesMissingTarget) {
+    const std::string from = PathOf("first.tmp");
+    const std::string to = PathOf("first.txt");
+    ASSERT_TRUE(host().WriteWholeFile(from, "new"));
+    EXPECT_TRUE(host().RenameOver(from, to));
+    EXPECT_EQ(host().ReadWholeFile(to), "new");
+    EXPECT_FALSE(host().FileExists(from));
+}
+
+TEST_P(HostConformance, RenameOverFromMissingSourceKeepsTarget) {
+    const std::string to = PathOf("kept.txt");
+    ASSERT_TRUE(host().WriteWholeFile(to, "kept"));
+    EXPECT_FALSE(host().RenameOver(PathOf("absent.tmp"), to));
+    EXPECT_EQ(host().ReadWholeFile(to), "kept");
+}
+
+}  // namespace
+}  // namespace tallowick
