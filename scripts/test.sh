@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds both trees and runs every test: natively, then the Windows tests under Wine.
+# On a fresh Debian machine it first installs what it needs.
+# Ends with one line "N passed, N failed" and exits non-zero on any failure.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build="$here/build"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+# shellcheck source=scripts/common.sh
+source "$here/scripts/common.sh"
+
+ensure_packages cmake make g++ libgtest-dev googletest libbenchmark-dev \
+    g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth || exit 1
+
+failed_build=0
+phase() { printf '\n== %s\n' "$*"; }
+timed() {
+    local label=$1; shift
+    local start=$SECONDS
+    "$@"
+    local rc=$?
+    printf -- '-- %s: %ds\n' "$label" $((SECONDS - start))
+    return $rc
+}
+
+phase "native build"
+timed "native build" bash -c "cmake -S '$here' -B '$build/native' -DTALLOWICK_WERROR=ON >/dev/null &&
+    cmake --build '$build/native' -j$jobs" || failed_build=1
+
+phase "Windows build"
+timed "Windows build" bash -c "cmake -S '$here' -B '$build/windows' -DTALLOWICK_WERROR=ON \
+    -DCMAKE_TOOLCHAIN_FILE='$here/cmake/mingw-w64-x86_64.cmake' >/dev/null &&
+    cmake --build '$build/windows' -j$jobs" || failed_build=1
+
+native_passed=0 native_failed=0
+if [ -x "$build/native/tallowick_tests" ]; then
+    phase "native tests"
+    log="$build/native-tests.log"
+    timed "native tests" ctest --test-dir "$build/native" -j"$jobs" --output-on-failure \
+        >"$log" 2>&1
+    grep -E '^[0-9]+% tests passed|Failed|\*\*\*' "$log" | tail -n 40
+    summary=$(grep -E '^[0-9]+% tests passed' "$log" | tail -n 1)
+    if [[ $summary =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
+        native_failed=${BASH_REMATCH[1]}
+        native_passed=$((BASH_REMATCH[2] - native_failed))
+    else
+        native_failed=1
+    fi
+fi
+
+wine_passed=0 wine_failed=0
+if [ -f "$build/windows/tallowick_win_tests.exe" ]; then
+    phase "Windows tests under Wine"
+    ensure_wine_prefix "$build/wine-prefix" || exit 1
+    log="$build/wine-tests.log"
+    timed "Wine tests" run_headless env WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all \
+        wine "$build/windows/tallowick_win_tests.exe" >"$log" 2>&1
+    grep -E '^\[  (FAILED|PASSED)|Failure|^\[==========\]' "$log" | tail -n 40
+    wine_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' "$log" | tail -n 1)
+    wine_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' "$log" | tail -n 1)
+    wine_passed=${wine_passed:-0}
+    wine_failed=${wine_failed:-0}
+    if [ "$wine_passed" -eq 0 ] && [ "$wine_failed" -eq 0 ]; then
+        echo "the Wine test run reported nothing; see $log"
+        wine_failed=1
+    fi
+fi
+
+printf '\nnative: %d passed, %d failed; Wine: %d passed, %d failed\n' \
+    "$native_passed" "$native_failed" "$wine_passed" "$wine_failed"
+[ "$failed_build" -eq 0 ] || echo "a build failed"
+passed=$((native_passed + wine_passed))
+failed=$((native_failed + wine_failed + failed_build))
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$native_passed" -gt 0 ] && [ "$wine_passed" -gt 0 ]
