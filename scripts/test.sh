@@ -16,21 +16,23 @@ ensure_packages cmake make g++ libgtest-dev googletest libbenchmark-dev \
 
 failed_build=0
 phase() { printf '\n== %s\n' "$*"; }
+# timed LABEL LOG COMMAND...: runs COMMAND with its output in LOG ("-" for none) and
+# says how long it took.
 timed() {
-    local label=$1; shift
-    local start=$SECONDS
-    "$@"
-    local rc=$?
+    local label=$1 log=$2; shift 2
+    local start=$SECONDS rc
+    if [ "$log" = - ]; then "$@"; else "$@" >"$log" 2>&1; fi
+    rc=$?
     printf -- '-- %s: %ds\n' "$label" $((SECONDS - start))
     return $rc
 }
 
 phase "native build"
-timed "native build" bash -c "cmake -S '$here' -B '$build/native' -DTALLOWICK_WERROR=ON >/dev/null &&
+timed "native build" - bash -c "cmake -S '$here' -B '$build/native' -DTALLOWICK_WERROR=ON >/dev/null &&
     cmake --build '$build/native' -j$jobs" || failed_build=1
 
 phase "Windows build"
-timed "Windows build" bash -c "cmake -S '$here' -B '$build/windows' -DTALLOWICK_WERROR=ON \
+timed "Windows build" - bash -c "cmake -S '$here' -B '$build/windows' -DTALLOWICK_WERROR=ON \
     -DCMAKE_TOOLCHAIN_FILE='$here/cmake/mingw-w64-x86_64.cmake' >/dev/null &&
     cmake --build '$build/windows' -j$jobs" || failed_build=1
 
@@ -38,8 +40,7 @@ native_passed=0 native_failed=0
 if [ -x "$build/native/tallowick_tests" ]; then
     phase "native tests"
     log="$build/native-tests.log"
-    timed "native tests" ctest --test-dir "$build/native" -j"$jobs" --output-on-failure \
-        >"$log" 2>&1
+    timed "native tests" "$log" ctest --test-dir "$build/native" -j"$jobs" --output-on-failure
     grep -E '^[0-9]+% tests passed|Failed|\*\*\*' "$log" | tail -n 40
     summary=$(grep -E '^[0-9]+% tests passed' "$log" | tail -n 1)
     if [[ $summary =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
@@ -55,8 +56,8 @@ if [ -f "$build/windows/tallowick_win_tests.exe" ]; then
     phase "Windows tests under Wine"
     ensure_wine_prefix "$build/wine-prefix" || exit 1
     log="$build/wine-tests.log"
-    timed "Wine tests" run_headless env WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all \
-        wine "$build/windows/tallowick_win_tests.exe" >"$log" 2>&1
+    timed "Wine tests" "$log" run_headless env WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all \
+        wine "$build/windows/tallowick_win_tests.exe"
     grep -E '^\[  (FAILED|PASSED)|Failure|^\[==========\]' "$log" | tail -n 40
     wine_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' "$log" | tail -n 1)
     wine_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' "$log" | tail -n 1)
