@@ -19,6 +19,11 @@ struct TweakRecord {
     TweakId tweakId = 0;      // record n has n until a language file says otherwise
 };
 
+// The description of every tweak whose handlers are not written yet; the dispatch compares a
+// record's built-in description with it to recognise such a tweak.
+inline constexpr char kNotAvailableDescription[] =
+    "This tweak is not available yet in this version of Tallowick.";
+
 // 312 records, record n describing node n. Owned by the application core.
 using TweakCatalogue = std::vector<TweakRecord>;
 
