@@ -181,14 +181,15 @@ void DateStore::RecordDate(TweakId current) {
 
 std::string DateStore::LookUp(const std::string& name) {
     const std::string key = KeyOf(name);
-    if (text_.find(key) == std::string::npos) {
+    std::size_t at = text_.find(key);
+    if (at == std::string::npos) {
         if (loaded_) {
             Save(WithLine(text_, key, LineOf(key, host_.TodayUtc())));
         } else {
             Reset();
         }
+        at = text_.find(key);
     }
-    const std::size_t at = text_.find(key);
     if (at == std::string::npos)
         return {};
     const std::size_t end = text_.find('\r', at + key.size());

@@ -109,23 +109,23 @@ constexpr std::size_t kComboItemsShownEachEnd = 5;
 }  // namespace
 
 MemoryPages::MemoryPages(const std::vector<PageSpec>& layouts) {
-    for (const PageSpec& spec : layouts) {
-        auto [it, added] = pages_.try_emplace(spec.page);
+    for (const PageSpec& layout : layouts) {
+        auto [it, added] = pages_.try_emplace(layout.page);
         if (!added) {
-            throw std::logic_error(std::string("page declared twice: ") + PageName(spec.page));
+            throw std::logic_error(std::string("page declared twice: ") + PageName(layout.page));
         }
         Page& page = it->second;
-        page.visible = spec.page == PageId::MainDialog;
-        for (const ControlSpec& c : spec.controls) {
+        page.visible = layout.page == PageId::MainDialog;
+        for (const ControlSpec& c : layout.controls) {
             Control control;
-            control.spec = c;
+            control.declared = c;
             control.visible = c.visible;
             control.enabled = c.enabled;
             // A drop-down list shows its selection, never a template caption.
             if (c.kind != ControlKind::ColourCombo)
                 control.text = c.text;
             if (!page.controls.emplace(c.id, std::move(control)).second) {
-                throw std::logic_error("control declared twice: " + Where(spec.page, c.id));
+                throw std::logic_error("control declared twice: " + Where(layout.page, c.id));
             }
         }
     }
@@ -159,9 +159,9 @@ const MemoryPages::Control& MemoryPages::Expect(PageId page, int id,
                                                 std::initializer_list<ControlKind> kinds,
                                                 const char* operation) const {
     const Control& control = Find(page, id);
-    if (std::find(kinds.begin(), kinds.end(), control.spec.kind) == kinds.end()) {
-        throw std::logic_error(std::string(operation) + " on " + KindName(control.spec.kind) + " " +
-                               Where(page, id));
+    if (std::find(kinds.begin(), kinds.end(), control.declared.kind) == kinds.end()) {
+        throw std::logic_error(std::string(operation) + " on " + KindName(control.declared.kind) +
+                               " " + Where(page, id));
     }
     return control;
 }
@@ -217,7 +217,7 @@ std::string MemoryPages::GetText(PageId page, int id) const {
         page, id,
         {K::Static, K::CheckBox, K::RadioButton, K::PushButton, K::Edit, K::Combo, K::ColourCombo},
         "GetText");
-    if (c.spec.kind == K::ColourCombo)
+    if (c.declared.kind == K::ColourCombo)
         return InRange(c.items, c.selection) ? c.items[c.selection].text : "";
     return c.text;
 }
@@ -243,7 +243,7 @@ void MemoryPages::ComboReset(PageId page, int id) {
 int MemoryPages::ComboAddString(PageId page, int id, const std::string& text) {
     Control& c = Expect(page, id, kCombos, "ComboAddString");
     auto at = c.items.end();
-    if (c.spec.kind == ControlKind::ColourCombo) {
+    if (c.declared.kind == ControlKind::ColourCombo) {
         at = std::find_if(c.items.begin(), c.items.end(),
                           [&](const ComboItem& item) { return LessNoCase(text, item.text); });
     }
@@ -440,11 +440,11 @@ bool MemoryPages::Click(PageId page, int id) {
                "Click");
     if (!Reachable(page, c))
         return false;
-    if (c.spec.kind == ControlKind::CheckBox) {
+    if (c.declared.kind == ControlKind::CheckBox) {
         c.checked = !c.checked;
-    } else if (c.spec.kind == ControlKind::RadioButton) {
+    } else if (c.declared.kind == ControlKind::RadioButton) {
         for (auto& [otherId, other] : FindPage(page).controls) {
-            if (other.spec.kind == ControlKind::RadioButton)
+            if (other.declared.kind == ControlKind::RadioButton)
                 other.checked = otherId == id;
         }
     }
@@ -485,7 +485,7 @@ std::string MemoryPages::Describe() const {
         for (const auto& [id, c] : page.controls) {
             if (!c.visible)
                 continue;
-            const ControlKind kind = c.spec.kind;
+            const ControlKind kind = c.declared.kind;
             std::string line = "  " + std::to_string(id) + " " + KindName(kind);
             switch (kind) {
                 case ControlKind::CheckBox:

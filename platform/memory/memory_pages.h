@@ -17,7 +17,7 @@ class MemoryPages : public Pages {
     // BN_CLICKED from a button, after any check change the click made.
     using ClickListener = std::function<void(PageId page, int id)>;
 
-    // Pages start hidden, the main dialog shown; controls start as their spec says, with
+    // Pages start hidden, the main dialog shown; controls start as their layout says, with
     // their template text. Throws std::logic_error on a repeated page or control id.
     explicit MemoryPages(const std::vector<PageSpec>& layouts);
 
@@ -116,7 +116,7 @@ class MemoryPages : public Pages {
         bool checked = false;
     };
     struct Control {
-        ControlSpec spec;
+        ControlSpec declared;
         bool visible = false;
         bool enabled = true;
         std::string text;
