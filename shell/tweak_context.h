@@ -24,7 +24,7 @@ struct TweakContext {
     const TweakCatalogue& catalogue;
     DateStore& dates;
     Language& language;
-    TweakId current;               // the node selected last
+    TweakId current;                // the node selected last
     std::uintptr_t mainWindow = 0;  // owner for pickers; 0 in tests
 
     const TweakRecord& Record(TweakId id) const { return catalogue[id]; }
@@ -42,7 +42,7 @@ struct TweakHandlers {
 
 // The handler table that the categories fill in, one category at a time.
 class HandlerTable {
-public:
+  public:
     // Registers the handlers of one node; a node registered twice keeps the last ones.
     void Register(TweakId id, ShowHandler show, ApplyHandler apply = {}) {
         table_[id] = TweakHandlers{std::move(show), std::move(apply)};
@@ -53,7 +53,7 @@ public:
     }
     std::size_t size() const { return table_.size(); }
 
-private:
+  private:
     std::map<TweakId, TweakHandlers> table_;
 };
 

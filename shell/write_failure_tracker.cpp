@@ -6,28 +6,34 @@ namespace {
 
 // Access rights that only a change needs: set value, create subkey, delete, write DAC or
 // owner, and the generic write and all rights.
-constexpr std::uint32_t kChangeRights = 0x0002 | 0x0004 | 0x00010000 | 0x00040000 |
-                                        0x00080000 | 0x40000000 | 0x10000000 | 0x02000000;
+constexpr std::uint32_t kChangeRights =
+    0x0002 | 0x0004 | 0x00010000 | 0x00040000 | 0x00080000 | 0x40000000 | 0x10000000 | 0x02000000;
 
 const char* PredefinedName(RegKey key) {
-    if (key == hive::ClassesRoot) return "HKEY_CLASSES_ROOT";
-    if (key == hive::CurrentUser) return "HKEY_CURRENT_USER";
-    if (key == hive::LocalMachine) return "HKEY_LOCAL_MACHINE";
-    if (key == hive::Users) return "HKEY_USERS";
+    if (key == hive::ClassesRoot)
+        return "HKEY_CLASSES_ROOT";
+    if (key == hive::CurrentUser)
+        return "HKEY_CURRENT_USER";
+    if (key == hive::LocalMachine)
+        return "HKEY_LOCAL_MACHINE";
+    if (key == hive::Users)
+        return "HKEY_USERS";
     return nullptr;
 }
 
 }  // namespace
 
 std::string WriteFailureTracker::NameOf(RegKey key) const {
-    if (const char* name = PredefinedName(key)) return name;
+    if (const char* name = PredefinedName(key))
+        return name;
     auto it = names_.find(key);
     return it == names_.end() ? std::string("(unknown key)") : it->second;
 }
 
 std::string WriteFailureTracker::NameBelow(RegKey key, const char* subKey) const {
     std::string name = NameOf(key);
-    if (subKey != nullptr && *subKey != '\0') name += "\\" + std::string(subKey);
+    if (subKey != nullptr && *subKey != '\0')
+        name += "\\" + std::string(subKey);
     return name;
 }
 
@@ -39,7 +45,8 @@ void WriteFailureTracker::Opened(long rc, RegKey key, const char* subKey, RegKey
 
 long WriteFailureTracker::Check(long rc, const std::string& keyName) {
     // Absent keys and values are skipped silently by the handlers; anything else is not.
-    if (rc != err::Success && rc != err::FileNotFound && !firstFailure_) firstFailure_ = keyName;
+    if (rc != err::Success && rc != err::FileNotFound && !firstFailure_)
+        firstFailure_ = keyName;
     return rc;
 }
 

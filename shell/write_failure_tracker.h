@@ -11,7 +11,7 @@
 namespace tallowick {
 
 class WriteFailureTracker : public Registry {
-public:
+  public:
     // Borrows `inner`, which must outlive the tracker.
     explicit WriteFailureTracker(Registry& inner) : inner_(inner) {}
 
@@ -19,8 +19,7 @@ public:
     const std::optional<std::string>& FirstFailure() const { return firstFailure_; }
 
     long Connect(RegKey hiveKey, RegKey* result) override;
-    long OpenKey(RegKey key, const char* subKey, std::uint32_t accessMask,
-                 RegKey* result) override;
+    long OpenKey(RegKey key, const char* subKey, std::uint32_t accessMask, RegKey* result) override;
     long CreateKey(RegKey key, const char* subKey, RegKey* result) override;
     long QueryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) override;
@@ -35,7 +34,7 @@ public:
                    std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) override;
     long CloseKey(RegKey key) override;
 
-private:
+  private:
     std::string NameOf(RegKey key) const;
     std::string NameBelow(RegKey key, const char* subKey) const;
     void Opened(long rc, RegKey key, const char* subKey, RegKey* result);

@@ -9,10 +9,11 @@ namespace tallowick {
 namespace {
 
 class WriteFailureTrackerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        ASSERT_TRUE(inner_.LoadRegText("REGEDIT4\n[HKLM\\SOFTWARE\\Policies\\Kept]\n"
-                                       "\"v\"=dword:00000001\n[HKCU\\Software\\Mine]\n"));
+        ASSERT_TRUE(
+            inner_.LoadRegText("REGEDIT4\n[HKLM\\SOFTWARE\\Policies\\Kept]\n"
+                               "\"v\"=dword:00000001\n[HKCU\\Software\\Mine]\n"));
     }
     MemoryRegistry inner_;
     WriteFailureTracker tracker_{inner_};
@@ -46,9 +47,9 @@ TEST_F(WriteFailureTrackerTest, NamesTheOpenedKeyWhenAWriteThroughItFails) {
 
 TEST_F(WriteFailureTrackerTest, AbsentKeysAndValuesAndRefusedReadsAreNotFailures) {
     KeyHandle key(tracker_);
-    EXPECT_EQ(tracker_.OpenKey(hive::CurrentUser, "Software\\Nowhere", access::AllAccess,
-                               key.out()),
-              err::FileNotFound);
+    EXPECT_EQ(
+        tracker_.OpenKey(hive::CurrentUser, "Software\\Nowhere", access::AllAccess, key.out()),
+        err::FileNotFound);
     EXPECT_EQ(tracker_.DeleteValueAt(hive::CurrentUser, "Software\\Mine", "absent"),
               err::FileNotFound);
     EXPECT_EQ(tracker_.DeleteTree(hive::CurrentUser, "Software\\Nowhere"), err::FileNotFound);
