@@ -41,7 +41,7 @@ if [ -x "$build/native/tallowick_tests" ]; then
     phase "native tests"
     log="$build/native-tests.log"
     timed "native tests" "$log" ctest --test-dir "$build/native" -j"$jobs" --output-on-failure
-    grep -E '^[0-9]+% tests passed|Failed|\*\*\*' "$log" | tail -n 40
+    grep -E '^[0-9]+% tests passed|\*\*\*|Failed +[0-9.]+ sec|^ +[0-9]+ - ' "$log" | tail -n 40
     summary=$(grep -E '^[0-9]+% tests passed' "$log" | tail -n 1)
     if [[ $summary =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
         native_failed=${BASH_REMATCH[1]}

@@ -196,7 +196,8 @@ DateStoreSubject MakeWin32Subject() {
             }};
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32, DateStoreConformance, ::testing::Values(&MakeWin32Subject));
+INSTANTIATE_TEST_SUITE_P(Win32, DateStoreConformance, ::testing::Values(&MakeWin32Subject),
+                         [](const auto&) { return std::string("Seams"); });
 #else
 DateStoreSubject MakeMemorySubject() {
     auto host = std::make_unique<FakeHost>();
@@ -208,7 +209,8 @@ DateStoreSubject MakeMemorySubject() {
             {}};
 }
 
-INSTANTIATE_TEST_SUITE_P(Memory, DateStoreConformance, ::testing::Values(&MakeMemorySubject));
+INSTANTIATE_TEST_SUITE_P(Memory, DateStoreConformance, ::testing::Values(&MakeMemorySubject),
+                         [](const auto&) { return std::string("Seams"); });
 #endif
 
 }  // namespace

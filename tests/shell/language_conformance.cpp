@@ -189,9 +189,11 @@ TEST_P(LanguageConformance, LongNameReadWholeAndOtherTypesIgnored) {
     EXPECT_EQ(other.Name(), "English");
 }
 
-INSTANTIATE_TEST_SUITE_P(Memory, LanguageConformance, ::testing::Values(&MakeMemorySubject));
+INSTANTIATE_TEST_SUITE_P(Memory, LanguageConformance, ::testing::Values(&MakeMemorySubject),
+                         [](const auto&) { return std::string("Seams"); });
 #ifdef _WIN32
-INSTANTIATE_TEST_SUITE_P(Win32, LanguageConformance, ::testing::Values(&MakeWin32Subject));
+INSTANTIATE_TEST_SUITE_P(Win32, LanguageConformance, ::testing::Values(&MakeWin32Subject),
+                         [](const auto&) { return std::string("Seams"); });
 #endif
 
 }  // namespace

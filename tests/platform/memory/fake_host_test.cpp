@@ -11,7 +11,8 @@ HostSubject MakeFakeSubject() {
     return {std::make_unique<FakeHost>(), "C:\\Scratch", nullptr};
 }
 
-INSTANTIATE_TEST_SUITE_P(Fake, HostConformance, ::testing::Values(&MakeFakeSubject));
+INSTANTIATE_TEST_SUITE_P(Fake, HostConformance, ::testing::Values(&MakeFakeSubject),
+                         [](const auto&) { return std::string("Seams"); });
 
 TEST(FakeHost, MessageBoxesAreRecordedAndAnsweredInTurn) {
     FakeHost host;

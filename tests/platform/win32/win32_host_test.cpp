@@ -56,7 +56,8 @@ HostSubject MakeWin32Subject() {
     return {std::make_unique<Win32Host>(), folder, [folder] { RemoveScratch(folder); }};
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32, HostConformance, ::testing::Values(&MakeWin32Subject));
+INSTANTIATE_TEST_SUITE_P(Win32, HostConformance, ::testing::Values(&MakeWin32Subject),
+                         [](const auto&) { return std::string("Seams"); });
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
 long DaysFromCivil(int year, int month, int day) {
