@@ -107,14 +107,13 @@ void AppCore::ShowGroupList(TweakId id) {
     pages_.ShowControl(PageId::ListPage, kListPageList, true);
     ShowDescription(pages_, PageId::ListPage, catalogue_[id]);
     pages_.ListDeleteAllItems(PageId::ListPage, kListPageList);
-    for (; listColumns_ > 0; --listColumns_) {
-        pages_.ListDeleteColumn(PageId::ListPage, kListPageList, 0);
+    // Tweaks that use this list put columns of their own into it: remove whatever is there.
+    while (pages_.ListDeleteColumn(PageId::ListPage, kListPageList, 0)) {
     }
     pages_.ListInsertColumn(PageId::ListPage, kListPageList, 0, "Name", list->nameWidth,
                             ColumnAlign::Left);
     pages_.ListInsertColumn(PageId::ListPage, kListPageList, 1, "Data Modified", list->dateWidth,
                             ColumnAlign::Left);
-    listColumns_ = 2;
     int row = 0;
     for (const GroupRow& entry : list->rows) {
         const std::string& name = catalogue_[entry.tweak].name;

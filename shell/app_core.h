@@ -75,7 +75,6 @@ class AppCore {
     DateStore dates_;
     HandlerTable handlers_;
     std::optional<TweakId> current_;
-    int listColumns_ = 0;  // columns of the ListPage's list, deleted before each fill
 };
 
 }  // namespace tallowick

@@ -1,0 +1,76 @@
+// A returning user's machine for tweak tests: the application core on the in-memory
+// seams, started once on an earlier day so that a date recorded today shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/page_layouts.h"
+#include "platform/memory/fake_host.h"
+#include "platform/memory/memory_pages.h"
+#include "platform/memory/memory_registry.h"
+#include "shell/app_core.h"
+#include "support/registry_test_support.h"
+
+namespace tallowick {
+
+inline constexpr OsVersion kWin95{4, 0, 950, 1};
+inline constexpr OsVersion kWin98{4, 10, 1998, 1};
+inline constexpr OsVersion kWinMe{4, 90, 3000, 1};
+inline constexpr OsVersion kWinNT4{4, 0, 1381, 2};
+inline constexpr OsVersion kWin2000{5, 0, 2195, 2};
+inline constexpr OsVersion kWinXP{5, 1, 2600, 2};
+inline constexpr OsVersion kWinVista{6, 0, 6000, 2};
+
+class TweakTest : public ::testing::Test {
+  protected:
+    static constexpr const char* kEarlier = "6/19/2006";
+    static constexpr const char* kToday = "3/5/2007";
+
+    TweakTest() {
+        host.today = Date{2006, 6, 19};
+        {
+            MemoryPages firstPages(PageLayouts());
+            AppCore first(registry, host, firstPages);
+            first.LoadData();
+        }
+        host.today = Date{2007, 3, 5};
+        core.LoadData();
+        core.OpenPages();
+    }
+
+    // Adds `.reg` text (header optional) to the registry.
+    void Load(const std::string& text) {
+        std::string error;
+        const bool withHeader = text.rfind("REGEDIT4", 0) == 0 || text.rfind("Windows", 0) == 0;
+        ASSERT_TRUE(registry.LoadRegText(withHeader ? text : "REGEDIT4\n" + text, &error)) << error;
+    }
+    // Selects the node and returns what the user sees.
+    std::string Show(TweakId id) {
+        core.OnSelect(id);
+        return pages.Describe();
+    }
+    void Apply() {
+        registry.ClearCalls();
+        core.OnApply();
+    }
+    // Everything under one key, as `.reg` text, for comparing with an expected registry.
+    std::string Export(RegKey hiveKey, const std::string& path) {
+        return registry.ExportRegText(hiveKey, path);
+    }
+    std::string DateOf(TweakId id) { return core.Dates().LookUp(core.Catalogue()[id].name); }
+    bool KeyCreated() const {
+        for (const RegCall& call : registry.Calls()) {
+            if (call.op == RegOp::Create && call.result == err::Success)
+                return true;
+        }
+        return false;
+    }
+    MemoryRegistry registry;
+    FakeHost host;
+    MemoryPages pages{PageLayouts()};
+    AppCore core{registry, host, pages};
+};
+
+}  // namespace tallowick

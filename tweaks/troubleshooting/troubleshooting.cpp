@@ -1,0 +1,7 @@
+#include "tweaks/troubleshooting/troubleshooting.h"
+
+namespace tallowick {
+
+void RegisterTroubleshooting(HandlerTable& /*table*/) {}
+
+}  // namespace tallowick
