@@ -149,16 +149,6 @@ TEST_F(PagesTest, ResetHidesWhatAShowLeftKeepsContentsAndEnablesAgain) {
     EXPECT_FALSE(pages.IsControlEnabled(P::PathEditPage, 1025)) << "no handler disables it";
     EXPECT_TRUE(pages.IsControlEnabled(P::ComboCheckPage, 1021));
     EXPECT_EQ(pages.GetText(P::PathEditPage, 1015), "C:\\kept");
-
-    // A tweak using only the main checkbox then shows just what it uses.
-    pages.ShowPage(P::MultiCheckPage, true);
-    for (int id : {1006, 1013, 1024})
-        pages.ShowControl(P::MultiCheckPage, id, true);
-    ShowDescription(pages, P::MultiCheckPage, TweakRecord{"Quick Edit", "With the mouse.", 0, 11});
-    EXPECT_EQ(pages.Describe(),
-              "MainDialog (102)\nMultiCheckPage (170)\n"
-              "  1006 static \"Quick Edit:\\nWith the mouse.\"\n"
-              "  1013 checkbox [ ] \"Check1\"\n  1024 static \"Note\"\n");
 }
 
 TEST_F(PagesTest, BrowsePicksAFolderOrAQuotedFile) {

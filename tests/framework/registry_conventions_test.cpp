@@ -12,12 +12,11 @@
 namespace tallowick {
 namespace {
 
-// The in-memory registry seen through a user without rights to write: opens asking for
-// more than read access, and creates, are refused. Notes each open's access and each
-// set's byte count.
-class WatchedRegistry : public Registry {
+// The in-memory registry, which notes each open's access and each set's byte count. With
+// `denyWrite` it is seen through a user without rights to write: opens asking for more
+// than read access, and creates, are refused.
+class WatchedRegistry : public MemoryRegistry {
   public:
-    explicit WatchedRegistry(Registry& inner) : in_(inner) {}
     bool denyWrite = false;
     std::vector<std::uint32_t> openMasks;
     std::vector<std::uint32_t> setSizes;
@@ -26,39 +25,17 @@ class WatchedRegistry : public Registry {
         openMasks.push_back(mask);
         *out = 0;
         return denyWrite && (mask & ~access::Read) ? err::AccessDenied
-                                                   : in_.OpenKey(key, sub, mask, out);
+                                                   : MemoryRegistry::OpenKey(key, sub, mask, out);
     }
     long CreateKey(RegKey key, const char* sub, RegKey* out) override {
         *out = 0;
-        return denyWrite ? err::AccessDenied : in_.CreateKey(key, sub, out);
+        return denyWrite ? err::AccessDenied : MemoryRegistry::CreateKey(key, sub, out);
     }
     long SetValue(RegKey k, const char* n, std::uint32_t t, const std::uint8_t* d,
                   std::uint32_t size) override {
         setSizes.push_back(size);
-        return in_.SetValue(k, n, t, d, size);
+        return MemoryRegistry::SetValue(k, n, t, d, size);
     }
-    long Connect(RegKey hiveKey, RegKey* out) override { return in_.Connect(hiveKey, out); }
-    long QueryValue(RegKey k, const char* n, std::uint32_t* t, std::uint8_t* d,
-                    std::uint32_t* s) override {
-        return in_.QueryValue(k, n, t, d, s);
-    }
-    long DeleteValue(RegKey k, const char* n) override { return in_.DeleteValue(k, n); }
-    long DeleteKey(RegKey k, const char* s) override { return in_.DeleteKey(k, s); }
-    long DeleteTree(RegKey k, const char* s) override { return in_.DeleteTree(k, s); }
-    long DeleteValueAt(RegKey k, const char* s, const char* n) override {
-        return in_.DeleteValueAt(k, s, n);
-    }
-    long EnumKey(RegKey k, std::uint32_t i, char* n, std::uint32_t ns) override {
-        return in_.EnumKey(k, i, n, ns);
-    }
-    long EnumValue(RegKey k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t,
-                   std::uint8_t* d, std::uint32_t* ds) override {
-        return in_.EnumValue(k, i, n, nl, t, d, ds);
-    }
-    long CloseKey(RegKey k) override { return in_.CloseKey(k); }
-
-  private:
-    Registry& in_;
 };
 
 constexpr TweakId kTweak = 11;
@@ -70,15 +47,16 @@ class ConventionsTest : public ::testing::Test {
   protected:
     void Load(const std::string& regText) {
         std::string error;
-        ASSERT_TRUE(h.registry.LoadRegText(regText, &error)) << error;
+        ASSERT_TRUE(reg.LoadRegText(regText, &error)) << error;
     }
     void LoadEmptyKey() { Load(std::string("REGEDIT4\n[HKEY_CURRENT_USER\\") + kKey + "]\n"); }
     // Every helper closes what it opened, whatever the outcome.
-    void TearDown() override { EXPECT_EQ(h.registry.OpenHandleCount(), 0u); }
+    void TearDown() override { EXPECT_EQ(reg.OpenHandleCount(), 0u); }
 
+    // The harness keeps the dates; the helpers under test get their own registry.
     TweakHarness h;
     TweakContext ctx = h.Context(kTweak);
-    MemoryRegistry& reg = h.registry;
+    WatchedRegistry reg;
 };
 
 const std::string kValues = std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\") + kKey + "]\n" +
@@ -88,18 +66,17 @@ const std::string kValues = std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\") + kKe
 
 TEST_F(ConventionsTest, ReadsNeverAskForWriteAccess) {
     Load(kValues);
-    WatchedRegistry user(reg);
-    user.denyWrite = true;
-    EXPECT_EQ(ReadNumber(user, kLM, kKey, "Number"), 42u);
-    EXPECT_EQ(ReadText(user, kLM, kKey, nullptr), "default");
-    EXPECT_EQ(RegReadDwordLocalMachine(user, kKey, "Number"), 42u);
-    EXPECT_EQ(RegReadString(user, kKey, "LongText", kLM), "abcd");
-    EXPECT_EQ(user.openMasks, std::vector<std::uint32_t>(4, access::Read));
+    reg.denyWrite = true;
+    EXPECT_EQ(ReadNumber(reg, kLM, kKey, "Number"), 42u);
+    EXPECT_EQ(ReadText(reg, kLM, kKey, nullptr), "default");
+    EXPECT_EQ(RegReadDwordLocalMachine(reg, kKey, "Number"), 42u);
+    EXPECT_EQ(RegReadString(reg, kKey, "LongText", kLM), "abcd");
+    EXPECT_EQ(reg.openMasks, std::vector<std::uint32_t>(4, access::Read));
 
     // Writes ask for everything, so the same user is refused there, and no date is kept.
-    user.openMasks.clear();
-    EXPECT_EQ(WriteDwordValue(user, kLM, kKey, "", "Number", 7, &ctx), err::AccessDenied);
-    EXPECT_EQ(user.openMasks, std::vector<std::uint32_t>{access::AllAccess});
+    reg.openMasks.clear();
+    EXPECT_EQ(WriteDwordValue(reg, kLM, kKey, "", "Number", 7, &ctx), err::AccessDenied);
+    EXPECT_EQ(reg.openMasks, std::vector<std::uint32_t>{access::AllAccess});
     EXPECT_FALSE(h.RecordedToday(kTweak));
 }
 
@@ -163,11 +140,10 @@ TEST_F(ConventionsTest, TheDateFollowsTheOpenAndPrecedesTheSet) {
 
 TEST_F(ConventionsTest, TextsAreCountedWithoutTheirTerminator) {
     LoadEmptyKey();
-    WatchedRegistry watched(reg);
-    EXPECT_EQ(WriteTextValue(watched, kCU, kKey, "", "Name", "Menu", nullptr), err::Success);
-    EXPECT_EQ(WriteExpandTextValue(watched, kCU, kKey, "", "Path", "C:\\x", nullptr), err::Success);
-    EXPECT_EQ(WriteTextValue(watched, kCU, kKey, "", "Blank", "", nullptr), err::Success);
-    EXPECT_EQ(watched.setSizes, (std::vector<std::uint32_t>{4, 4, 0}));
+    EXPECT_EQ(WriteTextValue(reg, kCU, kKey, "", "Name", "Menu", nullptr), err::Success);
+    EXPECT_EQ(WriteExpandTextValue(reg, kCU, kKey, "", "Path", "C:\\x", nullptr), err::Success);
+    EXPECT_EQ(WriteTextValue(reg, kCU, kKey, "", "Blank", "", nullptr), err::Success);
+    EXPECT_EQ(reg.setSizes, (std::vector<std::uint32_t>{4, 4, 0}));
     // The registry adds the zero as Windows does; an empty text stays empty.
     EXPECT_EQ(ReadValue(reg, kCU, kKey, "Name"), SzValue("Menu"));
     EXPECT_EQ(ReadValue(reg, kCU, kKey, "Path"), SzValue("C:\\x", regtype::ExpandSz));

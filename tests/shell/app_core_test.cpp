@@ -123,16 +123,16 @@ TEST_F(AppCoreTest, SelectionShowsOnePageAndNothingOfThePreviousOne) {
     EXPECT_EQ(core.Current(), 25u);
 
     // A tweak whose handlers are not built yet says so, and offers no Apply.
-    core.OnSelect(11);
+    core.OnSelect(53);
     EXPECT_EQ(pages.Describe(),
               "MainDialog (102)\n"
               "MultiCheckPage (170)\n"
-              "  1006 static \"Quick Edit the Command Prompt:\\n" +
+              "  1006 static \"Change the Alignment of Drop-Down Menus:\\n" +
                   std::string(kNotAvailableDescription) + "\"\n");
 
     // No selected item changes nothing; data past the last node leaves every page hidden.
     core.OnSelect(std::nullopt);
-    EXPECT_EQ(core.Current(), 11u);
+    EXPECT_EQ(core.Current(), 53u);
     EXPECT_NE(pages.Describe().find("MultiCheckPage"), std::string::npos);
     core.OnSelect(400);
     EXPECT_EQ(pages.Describe(), "MainDialog (102)\n");

@@ -29,25 +29,6 @@ TEST(FakeHost, MessageBoxesAreRecordedAndAnsweredInTurn) {
     EXPECT_EQ(host.messageBoxes[2].text, "third");
 }
 
-TEST(FakeHost, PickersAreRecordedAndCancelWhenUnscripted) {
-    FakeHost host;
-    host.folderAnswers = {"D:\\Pictures"};
-    host.fileAnswers = {"C:\\boot.ini"};
-
-    EXPECT_EQ(host.BrowseForFolder(3), "D:\\Pictures");
-    EXPECT_EQ(host.BrowseForFolder(3), std::nullopt);
-    EXPECT_EQ(host.OpenFileDialog(4, "All Files(*.*)|*.*||", ofn::HideReadOnly), "C:\\boot.ini");
-    EXPECT_EQ(host.OpenFileDialog(4, "Icons|*.ico||", 0), std::nullopt);
-
-    ASSERT_EQ(host.pickerCalls.size(), 4u);
-    EXPECT_EQ(host.pickerCalls[1].picker, FakeHost::Picker::Folder);
-    EXPECT_EQ(host.pickerCalls[1].owner, 3u);
-    EXPECT_EQ(host.pickerCalls[2].picker, FakeHost::Picker::File);
-    EXPECT_EQ(host.pickerCalls[2].filter, "All Files(*.*)|*.*||");
-    EXPECT_EQ(host.pickerCalls[2].flags, ofn::HideReadOnly);
-    EXPECT_EQ(host.pickerCalls[3].filter, "Icons|*.ico||");
-}
-
 TEST(FakeHost, InjectedFaultsFailAndChangeNothing) {
     FakeHost host;
     const std::string path = "C:\\Program Files\\Tallowick\\DateFile.txt";

@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "platform/host_conformance.h"
+#include "support/scratch.h"
 
 namespace tallowick {
 namespace {
@@ -17,43 +18,9 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Empties and removes a scratch folder (it holds files only).
-void RemoveScratch(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                std::string path = folder + "\\" + found.cFileName;
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-// A new, empty folder under the Windows temp folder.
-std::string MakeScratch() {
-    char temp[MAX_PATH] = {};
-    DWORD length = GetTempPathA(MAX_PATH, temp);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string folder = std::string(temp) + "tallowick-host-" +
-                             std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++counter);
-        if (CreateDirectoryA(folder.c_str(), nullptr))
-            return folder;
-    }
-    return {};
-}
-
 HostSubject MakeWin32Subject() {
-    std::string folder = MakeScratch();
-    return {std::make_unique<Win32Host>(), folder, [folder] { RemoveScratch(folder); }};
+    std::string folder = MakeScratchFolder();
+    return {std::make_unique<Win32Host>(), folder, [folder] { RemoveFolderTree(folder); }};
 }
 
 INSTANTIATE_TEST_SUITE_P(Win32, HostConformance, ::testing::Values(&MakeWin32Subject),
