@@ -64,7 +64,7 @@ struct CheckTweak {
     Location where;
     Data checked;
     Data unchecked;
-    std::optional<Gate> gate;
+    std::optional<Gate> gate = std::nullopt;
     bool flip = false;  // a refused Apply puts the box back as it was
     DateAt date = DateAt::First;
     bool note = true;
@@ -82,7 +82,7 @@ struct DualCheckTweak {
     const char* value;
     Data checked;
     Data unchecked;
-    std::optional<Gate> gate;
+    std::optional<Gate> gate = std::nullopt;
     DateAt date = DateAt::First;
     const char* alsoValue = nullptr;
 };
@@ -102,7 +102,7 @@ struct EditField {
 struct EditTweak {
     TweakId id;
     std::vector<EditField> fields;
-    std::optional<Gate> gate;
+    std::optional<Gate> gate = std::nullopt;
     DateAt date = DateAt::First;
     // An empty first edit: 0 writes the empty text (or 0), a string id shows that field
     // alert and writes nothing, kDeleteWhenEmpty deletes the value (SHDeleteValueA).
@@ -123,7 +123,7 @@ struct ChoiceTweak {
     std::vector<const char*> choices;
     std::vector<std::uint32_t> stored;  // the number each choice stores; empty: its index
     Location where;
-    std::optional<Gate> gate;
+    std::optional<Gate> gate = std::nullopt;
     DateAt date = DateAt::First;
     bool note = true;
 };

@@ -70,45 +70,136 @@ constexpr NodeData kNodes[] = {
     Hidden(4, "Change the Command Prompt",
            "Changes the text of the command prompt, such as showing the current path or the date, "
            "through the PROMPT environment variable."),
-    Tweak(5, 1, "Change the Command Prompt Colors"),
-    Tweak(6, 1, "Disable Command Processor Extentions"),
-    Tweak(7, 1, "Disable Command Prompt and Batch Files"),
-    Tweak(8, 1, "Enable Command Completion"),
-    Tweak(9, 1, "Enable Delayed Environment Variable Expantion"),
-    Tweak(10, 1, "Enable Directory Completion"),
-    Tweak(11, 1, "Quick Edit the Command Prompt"),
-    Tweak(12, 1, "Run Startup Programs in Command Prompt"),
+    Tweak(5, 1, "Change the Command Prompt Colors",
+          "Sets the colour of the text in every new command prompt window, shown on a "
+          "black background. Choose Console Default to keep the colours set in the "
+          "window's own properties."),
+    Tweak(6, 1, "Disable Command Processor Extentions",
+          "Command Processor Extensions add features to built-in commands such as IF, "
+          "FOR, SET and CD, and are on by default. Turning them off can help older batch "
+          "files that expect the original behaviour; a prompt started with CMD /E:ON "
+          "still has them."),
+    Tweak(7, 1, "Disable Command Prompt and Batch Files",
+          "Stops users from opening the command prompt. You can also choose whether batch "
+          "files and logon scripts may still run."),
+    Tweak(8, 1, "Enable Command Completion",
+          "Lets you finish file and folder names at the command prompt by typing the "
+          "first letters and pressing a control key such as Tab. Pressing the key again "
+          "steps through the other matching names."),
+    Tweak(9, 1, "Enable Delayed Environment Variable Expantion",
+          "With delayed expansion, variables written as !NAME! are expanded when each "
+          "command runs instead of when the line is read. A variable changed inside a FOR "
+          "loop or a bracketed block then shows its new value."),
+    Tweak(10, 1, "Enable Directory Completion",
+          "Like command completion, but for folder names only: type the start of a folder "
+          "name and press the chosen control key to fill in the rest."),
+    Tweak(11, 1, "Quick Edit the Command Prompt",
+          "Lets you select text in the command prompt window with the mouse and copy it "
+          "with Enter or a right-click, and paste with a right-click, without going "
+          "through the window's Edit menu."),
+    Tweak(12, 1, "Run Startup Programs in Command Prompt",
+          "Runs a command or program every time the command prompt starts, for example to "
+          "load DOSKEY macros or change to a working folder. A prompt started with CMD /D "
+          "skips it."),
     Group(13, 0, 3, "Dr Watson", "Setting for the Dr Watson Diagnostic utility."),
-    Tweak(14, 13, "Control Symbol Dumping in Dr Watson"),
-    Tweak(15, 13, "Control the Log File Creation Method of Dr Watson"),
-    Tweak(16, 13, "Control Thread Dumbing in Dr Watson"),
-    Tweak(17, 13, "Control Whether Dr Watson Alarts Using Popups"),
-    Tweak(18, 13, "Control Whether Dr Watson Alarts Using Sound"),
-    Tweak(19, 13, "Control Whether Dr Watson Creats a Crash Dump"),
-    Tweak(20, 13, "Specify the Alternat Debugging Utility"),
-    Tweak(21, 13, "Specify the Dr Watson Log Directory"),
-    Tweak(22, 13, "Specify the Location of the Dump File"),
-    Tweak(23, 13, "Specify the Number of Instructions to Record"),
-    Tweak(24, 13, "Specify the Wave File for Sound Notification"),
+    Tweak(14, 13, "Control Symbol Dumping in Dr Watson",
+          "When an application crashes, Dr Watson can write the symbol tables of the "
+          "loaded modules into its log. This setting turns symbol dumping on or off; the "
+          "log grows much larger but the fault is easier to trace."),
+    Tweak(15, 13, "Control the Log File Creation Method of Dr Watson",
+          "Dr Watson normally adds the details of every application error to the end of "
+          "one log file. This setting makes it start a new log for each error instead, so "
+          "the log holds only the most recent crash."),
+    Tweak(16, 13, "Control Thread Dumbing in Dr Watson",
+          "By default Dr Watson records only the thread that caused an application error. "
+          "This setting makes it dump the state and stack of every thread of the failing "
+          "program into its log."),
+    Tweak(17, 13, "Control Whether Dr Watson Alarts Using Popups",
+          "Controls whether Dr Watson shows a message telling the user that an "
+          "application error occurred and was logged. Turn it off to have errors logged "
+          "silently."),
+    Tweak(18, 13, "Control Whether Dr Watson Alarts Using Sound",
+          "Makes Dr Watson play a sound when it catches an application error, either the "
+          "standard beep or a wave file of your choice."),
+    Tweak(19, 13, "Control Whether Dr Watson Creats a Crash Dump",
+          "Sets whether Dr Watson writes a crash dump file holding the memory of the "
+          "failing program when an application crashes. The dump can be opened in a "
+          "debugger to find the cause of the crash."),
+    Tweak(20, 13, "Specify the Alternat Debugging Utility",
+          "Windows starts the debugger named here (Dr Watson by default) whenever a "
+          "program crashes. Use this setting to replace it with another debugger by "
+          "giving its path and command line."),
+    Tweak(21, 13, "Specify the Dr Watson Log Directory",
+          "Sets the folder in which Dr Watson keeps its log file, Drwtsn32.log, with the "
+          "details of each application error."),
+    Tweak(22, 13, "Specify the Location of the Dump File",
+          "Sets the path and name of the crash dump file that Dr Watson writes when an "
+          "application crashes (user.dmp by default)."),
+    Tweak(23, 13, "Specify the Number of Instructions to Record",
+          "Sets how many machine instructions around the point of failure Dr Watson "
+          "disassembles into its log for each application error; the default is 10."),
+    Tweak(24, 13, "Specify the Wave File for Sound Notification",
+          "Chooses the wave file Dr Watson plays as its sound alert when an application "
+          "error occurs; the sound alert must be turned on for it to be heard."),
     Group(25, 0, 4, "Registry Editor", "Settings to manage the Windows Registry Editor"),
-    Tweak(26, 25, "Avoid Accidental Registry Imports with Regedit"),
-    Tweak(27, 25, "Disable Registry Editing Tools"),
-    Tweak(28, 25, "Repare The Registry Editor").ShownAs("Repair The Registry Editor"),
+    Tweak(26, 25, "Avoid Accidental Registry Imports with Regedit",
+          "Double-clicking a .reg file normally merges it into the registry after a "
+          "single confirmation. This setting makes Edit the default action for registry "
+          "files, so a double-click opens them in Notepad and merging needs the Merge "
+          "command."),
+    Tweak(27, 25, "Disable Registry Editing Tools",
+          "This setting stops users from running the Registry Editor; starting it shows a "
+          "message that registry editing has been disabled by the administrator. Other "
+          "programs can still change the registry."),
+    Tweak(28, 25, "Repare The Registry Editor",
+          "The Registry Editor remembers the last key it showed, its window layout and "
+          "its search options. When these saved settings are damaged the editor can open "
+          "off-screen or show errors; this repair deletes them so it starts as it did the "
+          "first time.").ShownAs("Repair The Registry Editor"),
     Hidden(29, "Specify Anonymous Remote Registry Access",
            "Lists the registry keys that remote users may still read over the network when remote "
            "access to the registry is otherwise restricted."),
     Group(30, 0, 5, "Task Scheduler", "Settings and restrictions for Task Scheduler"),
-    Tweak(31, 30, "Change the Scheduler Log File Settings"),
-    Tweak(32, 30, "Disable Changes to Task Properties"),
-    Tweak(33, 30, "Disable Changes to Task Run Command"),
-    Tweak(34, 30, "Disable Drags and Drop Task Scheduling"),
-    Tweak(35, 30, "Disable Manual Task Control"),
-    Tweak(36, 30, "Remove Advanced Option from Task Scheduler Wizard"),
-    Tweak(37, 30, "Restrict Task Creation and Deletion"),
+    Tweak(31, 30, "Change the Scheduler Log File Settings",
+          "Task Scheduler keeps a log of the tasks it runs. This setting changes the "
+          "largest size of that log in kilobytes, and how many minutes the computer must "
+          "be idle before tasks set to run when idle are started."),
+    Tweak(32, 30, "Disable Changes to Task Properties",
+          "This setting stops users from viewing and changing the properties of existing "
+          "scheduled tasks, by removing the Properties command from the Scheduled Tasks "
+          "folder."),
+    Tweak(33, 30, "Disable Changes to Task Run Command",
+          "This setting stops users from changing the program that a scheduled task runs, "
+          "by removing the Browse button from the Scheduled Task Wizard and from the Task "
+          "tab of a task's properties."),
+    Tweak(34, 30, "Disable Drags and Drop Task Scheduling",
+          "This setting stops users from adding or removing scheduled tasks by dragging, "
+          "copying or pasting programs and tasks into or out of the Scheduled Tasks "
+          "folder."),
+    Tweak(35, 30, "Disable Manual Task Control",
+          "This setting stops users from starting or stopping scheduled tasks by hand: "
+          "the Run and End Task commands are removed. Tasks still run on their schedules."),
+    Tweak(36, 30, "Remove Advanced Option from Task Scheduler Wizard",
+          "This setting removes the option to open a new task's advanced properties from "
+          "the last page of the Scheduled Task Wizard, so users see only the basic "
+          "schedule settings."),
+    Tweak(37, 30, "Restrict Task Creation and Deletion",
+          "This setting stops users from creating new scheduled tasks and from deleting "
+          "existing ones. Tasks that already exist keep running."),
     Group(38, 0, 6, "Windows Installer", "Settings to manage Windows Installer"),
-    Tweak(39, 38, "Disable Windows Installer"),
-    Tweak(40, 38, "Remote Administration of Windows Installer"),
-    Tweak(41, 38, "Windows Installer Logging"),
+    Tweak(39, 38, "Disable Windows Installer",
+          "This setting can turn off Windows Installer: never, only for programs an "
+          "administrator has not assigned or published, or always. While it is off, users "
+          "cannot install or repair .msi packages."),
+    Tweak(40, 38, "Remote Administration of Windows Installer",
+          "This setting lets administrators install and configure programs with Windows "
+          "Installer while connected through a Terminal Services or Remote Desktop "
+          "session. Without it, Windows Installer refuses such installations from a "
+          "remote session."),
+    Tweak(41, 38, "Windows Installer Logging",
+          "This setting makes Windows Installer write a log file of every installation to "
+          "the Temp folder. The letters listed are the logging modes; turning the setting "
+          "on logs with the detailed set \"voicewarmup\"."),
     Hidden(42, "Allow Uninstall of Windows Components",
            "Shows the Windows components that are normally hidden in Add/Remove Windows "
            "Components, so that they can be uninstalled."),
@@ -116,13 +207,32 @@ constexpr NodeData kNodes[] = {
           "This setting controls the ability for users to start Task Manager and view processes, "
           "running applications and make changes to the priority or state of the individual "
           "processes."),
-    Tweak(44, 0, "Disable the Windows XP Tour"),
-    Tweak(45, 0, "Easily Use the Notepad to Open a File"),
-    Tweak(46, 0, "Save Changes to Notepad Configuration"),
-    Tweak(47, 0, "Show All Hidden Devices in Device Manager"),
-    Tweak(48, 0, "Show Detailed Information in Device Manager"),
-    Tweak(49, 0, "Specify the Program to Play Inserted Audio CDs"),
-    Tweak(50, 0, "Use Smooth Scrolling in Telnet"),
+    Tweak(44, 0, "Disable the Windows XP Tour",
+          "After installation Windows XP keeps offering a balloon inviting you to take a "
+          "tour of Windows XP. This setting stops the tour being offered, for the current "
+          "user, for all users, or both."),
+    Tweak(45, 0, "Easily Use the Notepad to Open a File",
+          "Sets Notepad (\"notepad.exe %1\") as the open command of the shell key in "
+          "HKEY_CLASSES_ROOT, so that files can be opened with Notepad for quick viewing "
+          "or editing."),
+    Tweak(46, 0, "Save Changes to Notepad Configuration",
+          "Notepad remembers its page setup and its window position and size from one "
+          "session to the next. This setting turns saving of both on or off, so Notepad "
+          "either reopens as you left it or always starts with its defaults."),
+    Tweak(47, 0, "Show All Hidden Devices in Device Manager",
+          "Device Manager's \"Show hidden devices\" normally adds only non-Plug and Play "
+          "devices. This setting also lists devices that were installed but are not "
+          "connected now, so their leftover drivers can be removed."),
+    Tweak(48, 0, "Show Detailed Information in Device Manager",
+          "Adds a Details tab to each device's properties in Device Manager, showing "
+          "technical information such as the device instance ID, hardware IDs and driver "
+          "files."),
+    Tweak(49, 0, "Specify the Program to Play Inserted Audio CDs",
+          "Chooses the program Windows starts to play an audio CD when one is inserted, "
+          "for example another CD player instead of Windows Media Player."),
+    Tweak(50, 0, "Use Smooth Scrolling in Telnet",
+          "Makes the Windows Telnet client scroll its window smoothly instead of jumping "
+          "a line at a time."),
     Category(51, 7, "Appearance", "Windows Appearance and Display Settings."),
     Group(52, 51, 8, "Effects and Menus", "Effects and Menus Display Settings"),
     Tweak(53, 52, "Change the Alignment of Drop-Down Menus"),
@@ -445,7 +555,11 @@ constexpr NodeData kNodes[] = {
     Tweak(290, 288, "Repair Internet Explorer Printing Errors"),
     Tweak(291, 288, "Repair the Icon Cache"),
     Tweak(292, 288, "Repair the Office Shortcut Bar"),
-    Tweak(293, 288, "Repair the Registry Editor"),
+    Tweak(293, 288, "Repair the Registry Editor",
+          "The Registry Editor remembers the last key it showed, its window layout and "
+          "its search options. When these saved settings are damaged the editor can open "
+          "off-screen or show errors; this repair deletes them so it starts as it did the "
+          "first time."),
     Tweak(294, 288, "Repair the Taskbar"),
     Tweak(295, 273, "Change the Active Desktop Safe Mode Background"),
     Tweak(296, 273, "Change the Default Mailbox Sound Setting"),

@@ -142,6 +142,18 @@ TEST_F(AppCoreTest, SelectionShowsOnePageAndNothingOfThePreviousOne) {
     EXPECT_FALSE(pages.IsControlVisible(PageId::MainDialog, kApplyChangesButton));
 }
 
+// A tree tweak says it is not available exactly when no category has built it.
+TEST_F(AppCoreTest, OnlyTweaksWithoutHandlersAreMarkedNotAvailable) {
+    Start();
+    for (const TreeNode& node : TreeNodes()) {
+        if (node.kind != NodeKind::Tweak || node.id == 311)
+            continue;
+        const bool built = core.Handlers().Find(node.id) != nullptr;
+        EXPECT_EQ(core.Catalogue()[node.id].description == kNotAvailableDescription, !built)
+            << node.id;
+    }
+}
+
 TEST_F(AppCoreTest, ApplyRunsOnlyTheSelectedNodesHandlerAndNeverForGroups) {
     Start();
     int runs26 = 0;
