@@ -67,6 +67,31 @@ class TweakTest : public ::testing::Test {
         }
         return false;
     }
+    // What Show returns for a tweak page with the restart note: the page's own controls
+    // come between the description and the note.
+    std::string Page(TweakId id, const char* page, const std::string& controls) {
+        const TweakRecord& record = core.Catalogue()[id];
+        return std::string("MainDialog (102)\n  1016 button \"Apply Changes\"\n") + page +
+               "\n  1006 static \"" + record.name + ":\\n" + record.description + "\"\n" +
+               controls +
+               "  1024 static \"Note:\\n\\tYou may need to restart or log out of Windows for "
+               "the change to take effect.\"\n";
+    }
+    bool Checked(int box = ctl::MainCheck) { return pages.IsChecked(PageId::MultiCheckPage, box); }
+    void Check(bool on, int box = ctl::MainCheck) {
+        pages.SetCheck(PageId::MultiCheckPage, box, on);
+    }
+    void Type(const std::string& text) { pages.SetText(PageId::PathEditPage, ctl::Edit1, text); }
+    // Exactly one alert was shown, with this text, as every handler shows them; then forgets it.
+    void ExpectAlert(const std::string& text) {
+        ASSERT_EQ(host.messageBoxes.size(), 1u);
+        EXPECT_EQ(host.messageBoxes[0].text, text);
+        EXPECT_EQ(host.messageBoxes[0].caption, "A L E R T");
+        EXPECT_EQ(host.messageBoxes[0].style, mb::IconHand);
+        EXPECT_EQ(host.messageBoxes[0].owner, 0u);
+        host.messageBoxes.clear();
+    }
+
     MemoryRegistry registry;
     FakeHost host;
     MemoryPages pages{PageLayouts()};

@@ -43,19 +43,6 @@ constexpr const char* kParentsOnly = R"(
 
 class AccessoriesOwnTest : public TweakTest {
   protected:
-    std::string Page(TweakId id, const char* page, const std::string& controls) {
-        const TweakRecord& record = core.Catalogue()[id];
-        return std::string("MainDialog (102)\n  1016 button \"Apply Changes\"\n") + page +
-               "\n  1006 static \"" + record.name + ":\\n" + record.description + "\"\n" +
-               controls +
-               "  1024 static \"Note:\\n\\tYou may need to restart or log out of Windows for "
-               "the change to take effect.\"\n";
-    }
-    bool Checked(int box = ctl::MainCheck) { return pages.IsChecked(PageId::MultiCheckPage, box); }
-    void Check(bool on, int box = ctl::MainCheck) {
-        pages.SetCheck(PageId::MultiCheckPage, box, on);
-    }
-    void Type(const std::string& text) { pages.SetText(PageId::PathEditPage, ctl::Edit1, text); }
     // A key created, a value set or deleted by the last Apply.
     bool Changed() {
         for (const RegCall& call : registry.Calls()) {
@@ -65,13 +52,6 @@ class AccessoriesOwnTest : public TweakTest {
                 return true;
         }
         return false;
-    }
-    void ExpectAlert(const std::string& text) {
-        ASSERT_EQ(host.messageBoxes.size(), 1u);
-        EXPECT_EQ(host.messageBoxes[0].text, text);
-        EXPECT_EQ(host.messageBoxes[0].caption, "A L E R T");
-        EXPECT_EQ(host.messageBoxes[0].style, 0x10u);
-        host.messageBoxes.clear();
     }
 };
 

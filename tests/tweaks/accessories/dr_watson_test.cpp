@@ -33,18 +33,6 @@ constexpr const char* kEmptyKeys = R"(
 
 class DrWatsonTest : public TweakTest {
   protected:
-    // The page of `id` as Describe shows it, around the given control lines.
-    std::string Page(TweakId id, const char* page, const std::string& controls) {
-        const TweakRecord& record = core.Catalogue()[id];
-        return std::string("MainDialog (102)\n  1016 button \"Apply Changes\"\n") + page +
-               "\n  1006 static \"" + record.name + ":\\n" + record.description + "\"\n" +
-               controls +
-               "  1024 static \"Note:\\n\\tYou may need to restart or log out of Windows for "
-               "the change to take effect.\"\n";
-    }
-    bool Checked() { return pages.IsChecked(PageId::MultiCheckPage, ctl::MainCheck); }
-    void Check(bool on) { pages.SetCheck(PageId::MultiCheckPage, ctl::MainCheck, on); }
-    void Type(const std::string& text) { pages.SetText(PageId::PathEditPage, ctl::Edit1, text); }
     std::string Typed() { return pages.GetText(PageId::PathEditPage, ctl::Edit1); }
     std::optional<RegValue> DrWatson(const char* value) {
         return ReadValue(registry, hive::LocalMachine, kDrWatsonKey, value);
@@ -56,14 +44,6 @@ class DrWatsonTest : public TweakTest {
                 return false;
         }
         return true;
-    }
-    void ExpectAlert(const std::string& text) {
-        ASSERT_EQ(host.messageBoxes.size(), 1u);
-        EXPECT_EQ(host.messageBoxes[0].text, text);
-        EXPECT_EQ(host.messageBoxes[0].caption, "A L E R T");
-        EXPECT_EQ(host.messageBoxes[0].style, 0x10u);
-        EXPECT_EQ(host.messageBoxes[0].owner, 0u);
-        host.messageBoxes.clear();
     }
 };
 
