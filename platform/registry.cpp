@@ -2,6 +2,18 @@
 
 namespace tallowick {
 
+const char* HiveName(RegKey hiveKey) {
+    if (hiveKey == hive::ClassesRoot)
+        return "HKEY_CLASSES_ROOT";
+    if (hiveKey == hive::CurrentUser)
+        return "HKEY_CURRENT_USER";
+    if (hiveKey == hive::LocalMachine)
+        return "HKEY_LOCAL_MACHINE";
+    if (hiveKey == hive::Users)
+        return "HKEY_USERS";
+    return "";
+}
+
 long QueryValueWhole(Registry& registry, RegKey key, const char* name, RegValue* value) {
     for (;;) {
         std::uint32_t size = 0;

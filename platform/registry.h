@@ -25,6 +25,9 @@ inline constexpr RegKey LocalMachine = Predefined(0x80000002u);
 inline constexpr RegKey Users = Predefined(0x80000003u);
 }  // namespace hive
 
+// The full name of a predefined hive ("HKEY_CURRENT_USER"), or "" for any other key.
+const char* HiveName(RegKey hiveKey);
+
 // Win32 error codes that registry calls return.
 namespace err {
 inline constexpr long Success = 0;

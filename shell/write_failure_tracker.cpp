@@ -9,22 +9,10 @@ namespace {
 constexpr std::uint32_t kChangeRights =
     0x0002 | 0x0004 | 0x00010000 | 0x00040000 | 0x00080000 | 0x40000000 | 0x10000000 | 0x02000000;
 
-const char* PredefinedName(RegKey key) {
-    if (key == hive::ClassesRoot)
-        return "HKEY_CLASSES_ROOT";
-    if (key == hive::CurrentUser)
-        return "HKEY_CURRENT_USER";
-    if (key == hive::LocalMachine)
-        return "HKEY_LOCAL_MACHINE";
-    if (key == hive::Users)
-        return "HKEY_USERS";
-    return nullptr;
-}
-
 }  // namespace
 
 std::string WriteFailureTracker::NameOf(RegKey key) const {
-    if (const char* name = PredefinedName(key))
+    if (const char* name = HiveName(key); *name != '\0')
         return name;
     auto it = names_.find(key);
     return it == names_.end() ? std::string("(unknown key)") : it->second;
@@ -38,7 +26,7 @@ std::string WriteFailureTracker::NameBelow(RegKey key, const char* subKey) const
 }
 
 void WriteFailureTracker::Opened(long rc, RegKey key, const char* subKey, RegKey* result) {
-    if (rc == err::Success && result != nullptr && PredefinedName(*result) == nullptr) {
+    if (rc == err::Success && result != nullptr && *HiveName(*result) == '\0') {
         names_[*result] = NameBelow(key, subKey);
     }
 }

@@ -536,16 +536,4 @@ long MemoryRegistry::CloseKey(RegKey key) {
     return handles_.erase(key) ? err::Success : err::InvalidHandle;
 }
 
-const char* HiveName(RegKey hiveKey) {
-    if (hiveKey == hive::ClassesRoot)
-        return "HKEY_CLASSES_ROOT";
-    if (hiveKey == hive::CurrentUser)
-        return "HKEY_CURRENT_USER";
-    if (hiveKey == hive::LocalMachine)
-        return "HKEY_LOCAL_MACHINE";
-    if (hiveKey == hive::Users)
-        return "HKEY_USERS";
-    return "";
-}
-
 }  // namespace tallowick

@@ -121,7 +121,4 @@ class MemoryRegistry : public Registry {
     std::vector<RegCall> calls_;
 };
 
-// The name a `.reg` file uses for a hive ("HKEY_CURRENT_USER"), or "" for another key.
-const char* HiveName(RegKey hiveKey);
-
 }  // namespace tallowick
