@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace tallowick {
@@ -85,12 +87,24 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
-// The order a sorted combo keeps, close to what CompareStringA gives for plain names.
+// The order a sorted combo keeps, as lstrcmpiA gives it for plain names: case is ignored,
+// and so are hyphens and apostrophes ("ab" before "a-c"), except to break a tie.
+std::string SortKey(const std::string& text, bool wordSort) {
+    std::string key;
+    for (char c : text) {
+        if (wordSort && (c == '-' || c == '\''))
+            continue;
+        key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
 bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    const std::string wordA = SortKey(a, true);
+    const std::string wordB = SortKey(b, true);
+    if (wordA != wordB)
+        return wordA < wordB;
+    return SortKey(a, false) < SortKey(b, false);
 }
 
 template <typename T>
@@ -244,8 +258,10 @@ int MemoryPages::ComboAddString(PageId page, int id, const std::string& text) {
     Control& c = Expect(page, id, kCombos, "ComboAddString");
     auto at = c.items.end();
     if (c.declared.kind == ControlKind::ColourCombo) {
+        // A name equal to one already there goes in before it, as the list box's search
+        // stops at the equal item.
         at = std::find_if(c.items.begin(), c.items.end(),
-                          [&](const ComboItem& item) { return LessNoCase(text, item.text); });
+                          [&](const ComboItem& item) { return !LessNoCase(item.text, text); });
     }
     const int index = static_cast<int>(at - c.items.begin());
     c.items.insert(at, ComboItem{text, 0});
@@ -321,6 +337,13 @@ int MemoryPages::ListInsertColumn(PageId page, int id, int column, const std::st
         return -1;
     const int at = std::min(column, static_cast<int>(c.columns.size()));
     c.columns.insert(c.columns.begin() + at, Column{text, width, align});
+    // The sub-items from the new column on move one to the right. Cell 0 is the item's own
+    // text, which stays even when the column goes in before it.
+    const std::size_t from = static_cast<std::size_t>(std::max(at, 1));
+    for (Row& row : c.rows) {
+        if (from < row.cells.size())
+            row.cells.insert(row.cells.begin() + static_cast<std::ptrdiff_t>(from), std::string());
+    }
     return at;
 }
 

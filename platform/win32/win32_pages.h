@@ -1,0 +1,69 @@
+// The pages seam over real dialog controls: each operation sends the one message it names.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/pages.h"
+
+struct HWND__;  // HWND, without <windows.h> in this header
+
+namespace tallowick {
+
+class Win32Pages final : public Pages {
+  public:
+    // Borrows every page dialog by id and the main dialog (for "Apply Changes"); they must
+    // outlive this object. Controls are found by GetDlgItem when used: an unknown page or a
+    // missing control throws std::logic_error.
+    Win32Pages(std::map<PageId, HWND__*> pages, HWND__* mainDialog);
+
+    void ShowPage(PageId page, bool show) override;
+    bool IsPageVisible(PageId page) const override;
+    void ShowControl(PageId page, int id, bool show) override;
+    bool IsControlVisible(PageId page, int id) const override;
+    void EnableControl(PageId page, int id, bool enable) override;
+    bool IsControlEnabled(PageId page, int id) const override;
+    void SetText(PageId page, int id, const std::string& text) override;
+    std::string GetText(PageId page, int id) const override;
+    void SetCheck(PageId page, int id, bool checked) override;
+    bool IsChecked(PageId page, int id) const override;
+
+    void ComboReset(PageId page, int id) override;
+    int ComboAddString(PageId page, int id, const std::string& text) override;
+    bool ComboSetItemData(PageId page, int id, int index, std::intptr_t data) override;
+    std::intptr_t ComboGetItemData(PageId page, int id, int index) const override;
+    int ComboSetCurSel(PageId page, int id, int index) override;
+    int ComboGetCurSel(PageId page, int id) const override;
+    int ComboGetCount(PageId page, int id) const override;
+    std::string ComboGetItemText(PageId page, int id, int index) const override;
+
+    void ListDeleteAllItems(PageId page, int id) override;
+    bool ListDeleteColumn(PageId page, int id, int column) override;
+    int ListInsertColumn(PageId page, int id, int column, const std::string& text, int width,
+                         ColumnAlign align) override;
+    int ListInsertItem(PageId page, int id, int row, const std::string& text) override;
+    bool ListSetItemText(PageId page, int id, int row, int column,
+                         const std::string& text) override;
+    std::string ListGetItemText(PageId page, int id, int row, int column) const override;
+    int ListGetItemCount(PageId page, int id) const override;
+    bool ListSetCheckState(PageId page, int id, int row, bool checked) override;
+    bool ListGetCheckState(PageId page, int id, int row) const override;
+    int ListGetSelected(PageId page, int id) const override;
+    bool ListSetSelected(PageId page, int id, int row) override;
+
+    void TreeDeleteAllItems(PageId page, int id) override;
+    int TreeInsertItem(PageId page, int id, const std::string& text) override;
+    int TreeGetCount(PageId page, int id) const override;
+    std::string TreeGetItemText(PageId page, int id, int item) const override;
+    bool TreeSetCheckState(PageId page, int id, int item, bool checked) override;
+    bool TreeGetCheckState(PageId page, int id, int item) const override;
+
+  private:
+    HWND__* Window(PageId page) const;
+    HWND__* Control(PageId page, int id) const;
+
+    std::map<PageId, HWND__*> pages_;
+    HWND__* main_;
+};
+
+}  // namespace tallowick
