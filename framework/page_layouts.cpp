@@ -323,6 +323,12 @@ void ResetPages(Pages& pages) {
     pages.ShowControl(PageId::MainDialog, kApplyChangesButton, false);
 }
 
+void ClearList(Pages& pages, PageId page, int id) {
+    pages.ListDeleteAllItems(page, id);
+    while (pages.ListDeleteColumn(page, id, 0)) {
+    }
+}
+
 void ShowDescription(Pages& pages, PageId page, const TweakRecord& record) {
     pages.SetText(page, ctl::Description, record.name + ":\n" + record.description);
 }

@@ -112,6 +112,10 @@ void InitialisePages(Pages& pages);
 // Texts, items and rows stay as they were.
 void ResetPages(Pages& pages);
 
+// Empties a list of every row and every column, whoever filled it last: the ListPage's
+// list is shared by the group lists and by tweaks with columns of their own.
+void ClearList(Pages& pages, PageId page, int id);
+
 // The description static 1006 of `page`: the record's name, ":\n", its description.
 void ShowDescription(Pages& pages, PageId page, const TweakRecord& record);
 

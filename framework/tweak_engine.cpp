@@ -229,9 +229,7 @@ void Register(HandlerTable& table, const ChoiceTweak& tweak) {
                        : tweak.choices.size();
             if (list) {
                 ShowTweakPage(ctx, id, page, {ctl::List}, tweak.note ? kRestartNote : nullptr);
-                ctx.pages.ListDeleteAllItems(page, ctl::List);
-                while (ctx.pages.ListDeleteColumn(page, ctl::List, 0)) {
-                }
+                ClearList(ctx.pages, page, ctl::List);
                 ctx.pages.ListInsertColumn(page, ctl::List, 0, tweak.column, 380,
                                            ColumnAlign::Left);
                 for (std::size_t i = 0; i < tweak.choices.size(); ++i) {

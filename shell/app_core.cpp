@@ -11,8 +11,6 @@ namespace {
 
 constexpr TweakId kFirstCategory = 0;
 constexpr TweakId kDrivePage = 311;
-constexpr int kListPageList = 1007;
-constexpr int kDescription = 1006;
 
 }  // namespace
 
@@ -104,29 +102,26 @@ void AppCore::ShowGroupList(TweakId id) {
     if (!list)
         return;
     pages_.ShowPage(PageId::ListPage, true);
-    pages_.ShowControl(PageId::ListPage, kListPageList, true);
+    pages_.ShowControl(PageId::ListPage, ctl::List, true);
     ShowDescription(pages_, PageId::ListPage, catalogue_[id]);
-    pages_.ListDeleteAllItems(PageId::ListPage, kListPageList);
-    // Tweaks that use this list put columns of their own into it: remove whatever is there.
-    while (pages_.ListDeleteColumn(PageId::ListPage, kListPageList, 0)) {
-    }
-    pages_.ListInsertColumn(PageId::ListPage, kListPageList, 0, "Name", list->nameWidth,
+    ClearList(pages_, PageId::ListPage, ctl::List);
+    pages_.ListInsertColumn(PageId::ListPage, ctl::List, 0, "Name", list->nameWidth,
                             ColumnAlign::Left);
-    pages_.ListInsertColumn(PageId::ListPage, kListPageList, 1, "Data Modified", list->dateWidth,
+    pages_.ListInsertColumn(PageId::ListPage, ctl::List, 1, "Data Modified", list->dateWidth,
                             ColumnAlign::Left);
     int row = 0;
     for (const GroupRow& entry : list->rows) {
         const std::string& name = catalogue_[entry.tweak].name;
-        int index = pages_.ListInsertItem(PageId::ListPage, kListPageList, row++,
+        int index = pages_.ListInsertItem(PageId::ListPage, ctl::List, row++,
                                           entry.label ? entry.label : name);
-        pages_.ListSetItemText(PageId::ListPage, kListPageList, index, 1, dates_.LookUp(name));
+        pages_.ListSetItemText(PageId::ListPage, ctl::List, index, 1, dates_.LookUp(name));
     }
 }
 
 // A tweak whose handlers are not built yet shows its description and cannot be applied.
 void AppCore::ShowNotAvailable(TweakId id) {
     pages_.ShowPage(PageId::MultiCheckPage, true);
-    pages_.ShowControl(PageId::MultiCheckPage, kDescription, true);
+    pages_.ShowControl(PageId::MultiCheckPage, ctl::Description, true);
     ShowDescription(pages_, PageId::MultiCheckPage, catalogue_[id]);
 }
 

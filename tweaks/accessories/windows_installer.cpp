@@ -145,9 +145,7 @@ void ShowLogging(TweakContext& ctx, TweakId id) {
                       "Check it to a Combination of the Letters below to Enable the Logging "
                       "Options");
     ctx.pages.SetCheck(page, ctl::MainCheck, false);
-    ctx.pages.ListDeleteAllItems(page, ctl::List);
-    while (ctx.pages.ListDeleteColumn(page, ctl::List, 0)) {
-    }
+    ClearList(ctx.pages, page, ctl::List);
     ctx.pages.ListInsertColumn(page, ctl::List, 0, "Letter", 99, ColumnAlign::Left);
     ctx.pages.ListInsertColumn(page, ctl::List, 1, "Option", 277, ColumnAlign::Left);
     int row = 0;
