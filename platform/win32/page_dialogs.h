@@ -1,8 +1,13 @@
-// The page dialogs and the main dialog that holds them, built from the page layouts as
-// in-memory dialog templates, so the real controls carry the same ids, kinds, texts,
-// rectangles and visibility as the in-memory pages.
+// The page dialogs and the main dialog that holds them, created from the dialog resources
+// of page_dialogs.rc, whose controls carry the same ids, kinds, texts, rectangles and
+// visibility as the page layouts of the in-memory pages.
+//
+// The resources must be in the executable itself: a static library's resources are not
+// linked in, so every executable that uses PageDialogs or CreatePageDialog lists
+// page_dialogs.rc among its own sources.
 #pragma once
 
+#include <cstdint>
 #include <map>
 
 #include "platform/pages.h"
@@ -11,12 +16,26 @@ struct HWND__;  // HWND, without <windows.h> in this header
 
 namespace tallowick {
 
+// A dialog procedure, as DLGPROC declares it.
+using PageDialogProc = std::intptr_t(__stdcall*)(HWND__* window, unsigned int message,
+                                                 std::uintptr_t wParam, std::intptr_t lParam);
+
+// Creates the dialog of `page` from its resource (CreateDialogParamA) as a child of
+// `parent`, or the main dialog as a popup owned by it, with `proc` and `param` for
+// WM_INITDIALOG, then gives its list views the extended styles and background a template
+// cannot carry. The list and tree view classes must be registered first
+// (InitCommonControlsEx). Null when the dialog cannot be created. The caller owns the window.
+HWND__* CreatePageDialog(PageId page, HWND__* parent, PageDialogProc proc, std::intptr_t param);
+
+// The main dialog and every page inside it, with no behaviour of their own: for tests, and
+// for whatever only needs the controls.
 class PageDialogs {
   public:
-    // Registers the common controls, then creates the main dialog (a hidden popup owned by
-    // `owner`, which may be null) and every page of PageLayouts() inside it: hidden,
-    // controls as their layout says, list views with their extended styles set. Throws
-    // std::runtime_error when a dialog cannot be created.
+    // Registers the common controls, then creates from their resources the main dialog (a
+    // hidden popup owned by `owner`, which may be null, although its resource shows it) and
+    // every page of PageLayouts() inside it: hidden, controls as their layout says, list
+    // views with their extended styles set. Throws std::runtime_error when a dialog cannot
+    // be created, its resource missing included.
     explicit PageDialogs(HWND__* owner = nullptr);
     // Destroys the main dialog, and its pages with it.
     ~PageDialogs();

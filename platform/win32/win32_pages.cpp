@@ -74,6 +74,11 @@ std::string ReadGrowing(Read read) {
 Win32Pages::Win32Pages(std::map<PageId, HWND> pages, HWND mainDialog)
     : pages_(std::move(pages)), main_(mainDialog) {}
 
+void Win32Pages::SetWindows(std::map<PageId, HWND> pages, HWND mainDialog) {
+    pages_ = std::move(pages);
+    main_ = mainDialog;
+}
+
 HWND Win32Pages::Window(PageId page) const {
     if (page == PageId::MainDialog)
         return main_;

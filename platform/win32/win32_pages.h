@@ -16,6 +16,10 @@ class Win32Pages final : public Pages {
     // outlive this object. Controls are found by GetDlgItem when used: an unknown page or a
     // missing control throws std::logic_error.
     Win32Pages(std::map<PageId, HWND__*> pages, HWND__* mainDialog);
+    // No windows yet: the program creates its page dialogs after the core that uses this
+    // object exists, and hands them over with SetWindows before any page is used.
+    Win32Pages() = default;
+    void SetWindows(std::map<PageId, HWND__*> pages, HWND__* mainDialog);
 
     void ShowPage(PageId page, bool show) override;
     bool IsPageVisible(PageId page) const override;
@@ -63,7 +67,7 @@ class Win32Pages final : public Pages {
     HWND__* Control(PageId page, int id) const;
 
     std::map<PageId, HWND__*> pages_;
-    HWND__* main_;
+    HWND__* main_ = nullptr;
 };
 
 }  // namespace tallowick
