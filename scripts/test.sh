@@ -12,7 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 source "$here/scripts/common.sh"
 
 ensure_packages cmake make g++ libgtest-dev googletest libbenchmark-dev \
-    g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth || exit 1
+    g++-mingw-w64-x86-64-posix fp-utils wine wine64 xvfb xauth || exit 1
 
 failed_build=0
 phase() { printf '\n== %s\n' "$*"; }

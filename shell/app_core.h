@@ -34,6 +34,8 @@ class AppCore {
     // Borrows the three seams; they must outlive the core. `mainWindow` owns the pickers
     // (0 in tests).
     AppCore(Registry& registry, Host& host, Pages& pages, std::uintptr_t mainWindow = 0);
+    // The window that owns the pickers, once it exists.
+    void SetMainWindow(std::uintptr_t mainWindow) { mainWindow_ = mainWindow; }
 
     // Start-up before the tree exists: language name, catalogue and its translation,
     // the modification-date store.

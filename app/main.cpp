@@ -1,0 +1,37 @@
+// The application: one instance at a time, one main window, run modally.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/main_dialog.h"
+#include "platform/win32/win32_host.h"
+#include "platform/win32/win32_registry.h"
+
+namespace {
+
+constexpr const char* kAppName = "Tallowick";
+constexpr const char* kMutexName = "Tallowick";
+constexpr const char* kAlreadyRunning = "The applecation already running";
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // OLE for picture decoding and the help viewer; the common controls for the tree,
+    // lists and header.
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{
+        sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    tallowick::Win32Host host;
+    if (!host.AcquireSingleInstance(kMutexName)) {
+        MessageBoxA(nullptr, kAlreadyRunning, kAppName, MB_OK);
+    } else {
+        tallowick::Win32Registry registry;
+        tallowick::MainDialog dialog(registry, host);
+        dialog.Run();
+    }
+    OleUninitialize();
+    return 0;
+}

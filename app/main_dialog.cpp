@@ -1,0 +1,452 @@
+#include "app/main_dialog.h"
+
+#include <exception>
+#include <optional>
+#include <vector>
+
+#include "app/about_box.h"
+#include "app/color_combo.h"
+#include "app/picture.h"
+#include "app/resource.h"
+#include "app/window_text.h"
+#include "framework/page_layouts.h"
+#include "platform/win32/page_dialogs.h"
+
+namespace tallowick {
+
+namespace {
+
+constexpr const char* kAppName = "Tallowick";
+constexpr const char* kSkinFailure = "Could load or apply the skin.";
+// The old tree-list's style word and column format; kept for what they stand for.
+constexpr DWORD kTreeStyle = 0x30670003;
+constexpr DWORD kColumnFormat = 0x504144;
+constexpr int kColumnWidth = 500;
+constexpr COLORREF kImageMask = RGB(255, 0, 0);
+constexpr UINT kHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+
+RECT ChildRect(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The skin class of a page control, by its kind; edits, combos and lists keep their look.
+const char* SkinClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Static:
+            return "Label";
+        case ControlKind::CheckBox:
+            return "CheckBox";
+        case ControlKind::PushButton:
+            return "Button";
+        case ControlKind::RadioButton:
+            return "Radio Button";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+MainDialog::MainDialog(Registry& registry, Host& host)
+    : registry_(registry), host_(host), core_(registry, host, pages_) {}
+
+MainDialog::~MainDialog() {
+    if (window_)
+        DestroyWindow(window_);
+    if (images_)
+        ImageList_Destroy(images_);
+    if (smallIcon_)
+        DestroyIcon(smallIcon_);
+}
+
+void MainDialog::Run() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    icon_ = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN));
+    smallIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    if (!CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, DialogProc,
+                            reinterpret_cast<LPARAM>(this)))
+        return;
+    MSG message;
+    while (!closed_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (PreTranslate(message))
+            continue;
+        if (!window_ || !IsDialogMessageA(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+bool MainDialog::PreTranslate(MSG& message) {
+    if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+        return false;
+    if (message.message == WM_RBUTTONDOWN) {
+        message.message = WM_NULL;  // no right-click anywhere
+        return false;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_APPS) {
+        message.wParam = 0;
+        return false;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
+        message.wParam = 0;
+        SendMessageA(window_, WM_SHOW_HELP, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+INT_PTR CALLBACK MainDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<MainDialog*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        self->window_ = window;
+        return self->OnInitDialog();
+    }
+    auto* self = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    return self ? self->Handle(message, wParam, lParam) : FALSE;
+}
+
+template <typename Event>
+void MainDialog::Guarded(Event event) {
+    try {
+        event();
+    } catch (const std::exception& e) {
+        MessageBoxA(window_, e.what(), kAppName, MB_OK | MB_ICONHAND);
+    }
+}
+
+BOOL MainDialog::OnInitDialog() {
+    AddAboutToSystemMenu();
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+
+    const std::string folder = core_.ProgramFolder();
+    splash_.Load(folder + "\\Skin\\Splash.spl");
+    splash_.Show(0);
+
+    skin_.OnElementClicked([this](const std::string& name) {
+        if (lstrcmpiA(name.c_str(), "Help") == 0)
+            SendMessageA(window_, WM_SHOW_HELP, 0, 0);
+    });
+    if (!skin_.LoadSkin(folder + "\\Skin\\skin.skn") || !skin_.ApplySkin(window_))
+        return SkinFailed();
+
+    core_.SetMainWindow(reinterpret_cast<std::uintptr_t>(window_));
+    Guarded([this] { core_.LoadData(); });
+
+    tree_.Attach(GetDlgItem(window_, IDC_TREE));
+    images_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
+    if (HBITMAP background = LoadPictureToBitmap(folder + "\\Skin\\BG.jpg"))
+        tree_.SetBackground(background);
+    LoadTreeImages();
+    CreateSplitter();
+    SetUpTree();
+    BuildTree();
+
+    DialogText text(window_);
+    core_.Lang().TranslateDialog(text, IDD_MAIN);
+
+    if (CreatePages()) {
+        pages_.SetWindows(pageWindows_, window_);
+        Guarded([this] { core_.OpenPages(); });
+    }
+    CenterOnScreen();
+    // Not the tree: a tree view selects its first item when it gets the focus, and nothing
+    // is selected until the user chooses.
+    SetFocus(window_);
+    return FALSE;
+}
+
+bool MainDialog::SkinFailed() {
+    MessageBoxA(window_, kSkinFailure, kAppName, MB_OK);
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    return FALSE;
+}
+
+void MainDialog::CenterOnScreen() {
+    RECT frame, work;
+    GetWindowRect(window_, &frame);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + ((work.right - work.left) - (frame.right - frame.left)) / 2;
+    const int y = work.top + ((work.bottom - work.top) - (frame.bottom - frame.top)) / 2;
+    SetWindowPos(window_, nullptr, x > 0 ? x : 0, y > 0 ? y : 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainDialog::AddAboutToSystemMenu() {
+    HMENU menu = GetSystemMenu(window_, FALSE);
+    if (!menu)
+        return;
+    char text[256] = {};
+    if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) > 0) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text);
+    }
+}
+
+void MainDialog::LoadTreeImages() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (int id = IDB_TREE_FIRST; id <= IDB_TREE_LAST; ++id) {
+        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(id));
+        ImageList_AddMasked(images_, bitmap, kImageMask);
+        DeleteObject(bitmap);
+    }
+}
+
+void MainDialog::CreateSplitter() {
+    HWND placeholder = GetDlgItem(window_, IDC_SPLITTER);
+    if (placeholder)
+        splitter_.Create(window_, ChildRect(placeholder), IDC_SPLITTER);
+}
+
+void MainDialog::SetUpTree() {
+    tree_.SetStyle(kTreeStyle);
+    tree_.SetNotifyMessage(WM_TREE_SELECT);
+    tree_.SetImageList(images_);
+    tree_.InsertColumn(" ", kColumnFormat, 0, -1, 0, 0);
+    tree_.SetColumnModify(0, 1);
+    tree_.SetColumnWidth(0, kColumnWidth, 0, 0);
+}
+
+void MainDialog::BuildTree() {
+    SendMessageA(tree_.Window(), WM_SETREDRAW, FALSE, 0);
+    tree_.DeleteAllItems();
+    std::vector<HTREEITEM> inserted;
+    for (const TreeItem& item : core_.TreeItems()) {
+        const std::uintptr_t parent =
+            item.parent < 0
+                ? TreeList::kRoot
+                : reinterpret_cast<std::uintptr_t>(inserted[static_cast<std::size_t>(item.parent)]);
+        HTREEITEM handle = tree_.InsertItem(item.label, parent, TreeList::kLast);
+        inserted.push_back(handle);
+        tree_.SetItemData(handle, item.data);
+        tree_.SetItemBold(handle, item.bold);
+        const int image = static_cast<int>(item.image);
+        tree_.SetItemImage(handle, image, image, image, image);
+    }
+    SendMessageA(tree_.Window(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_.Window(), nullptr, TRUE);
+}
+
+bool MainDialog::CreatePages() {
+    for (const PageSpec& layout : PageLayouts()) {
+        if (layout.page == PageId::MainDialog)
+            continue;
+        HWND page =
+            CreatePageDialog(layout.page, window_, PageProc, reinterpret_cast<LPARAM>(this));
+        if (!page)
+            return false;
+        pageWindows_[layout.page] = page;
+        if (!SkinPage(page, layout.page)) {
+            // The page stays, unusable, so the program goes on without it.
+            MessageBoxA(page, kSkinFailure, "", MB_OK);
+            EnableWindow(page, FALSE);
+            continue;
+        }
+        for (const ControlSpec& control : layout.controls) {
+            if (control.kind == ControlKind::ColourCombo)
+                AttachColourCombo(GetDlgItem(page, control.id));
+        }
+    }
+    return true;
+}
+
+bool MainDialog::SkinPage(HWND page, PageId id) {
+    if (!skin_.ApplySkinElement(page, "SubMain"))
+        return false;
+    for (const PageSpec& layout : PageLayouts()) {
+        if (layout.page != id)
+            continue;
+        for (const ControlSpec& control : layout.controls) {
+            const char* skinClass = SkinClassOf(control.kind);
+            if (skinClass && !skin_.ApplySkinElement(GetDlgItem(page, control.id), skinClass))
+                return false;
+        }
+    }
+    return true;
+}
+
+INT_PTR CALLBACK MainDialog::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Item heights are asked for while the page's controls are created, before WM_INITDIALOG.
+    if (message == WM_MEASUREITEM) {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure->CtlType != ODT_COMBOBOX)
+            return FALSE;
+        MeasureColourItem(*measure);
+        return TRUE;
+    }
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    return self ? self->HandlePage(window, message, wParam, lParam) : FALSE;
+}
+
+INT_PTR MainDialog::HandlePage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (draw->CtlType != ODT_COMBOBOX)
+                return FALSE;
+            DrawColourItem(*draw);
+            return TRUE;
+        }
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) {
+                for (const auto& [id, window] : pageWindows_) {
+                    if (window == page) {
+                        const int control = LOWORD(wParam);
+                        Guarded([this, id, control] { core_.OnPageButton(id, control); });
+                        return TRUE;
+                    }
+                }
+            }
+            break;
+        default:
+            break;
+    }
+    return FALSE;
+}
+
+INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+                RunAboutBox(window_, skin_, core_.Lang());
+                return TRUE;
+            }
+            return FALSE;
+        case WM_PAINT:
+            if (!IsIconic(window_))
+                return FALSE;
+            PaintMinimised();
+            return TRUE;
+        case WM_QUERYDRAGICON:
+            SetWindowLongPtrA(window_, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(icon_));
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_APPLY && HIWORD(wParam) == BN_CLICKED) {
+                // Enter reaches the default button even while it is hidden.
+                if (IsWindowVisible(GetDlgItem(window_, IDC_APPLY)))
+                    Guarded([this] { core_.OnApply(); });
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                PostMessageA(window_, WM_CLOSE, 0, 0);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_TREE_SELECT:
+            OnSelect();
+            SetWindowLongPtrA(window_, DWLP_MSGRESULT, 0);
+            return TRUE;
+        case WM_SHOW_HELP:
+            ShowHelp();
+            SetWindowLongPtrA(window_, DWLP_MSGRESULT, 0);
+            return TRUE;
+        case WM_HELP:
+            return TRUE;  // no context help
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == IDC_SPLITTER && header->code == kSplitterMoved) {
+                OnSplitterMoved(reinterpret_cast<const SplitterNotify*>(lParam)->delta);
+                return TRUE;
+            }
+            LRESULT result = 0;
+            if (tree_.OnNotify(*header, result)) {
+                SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+                return TRUE;
+            }
+            return FALSE;
+        }
+        case WM_ACTIVATE:
+            // The focus goes back where it was, never to the tree by default (see
+            // OnInitDialog).
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                focus_ = focus && IsChild(window_, focus) ? focus : nullptr;
+            } else if (focus_ && IsWindow(focus_) && IsWindowVisible(focus_)) {
+                SetFocus(focus_);
+            } else {
+                SetFocus(window_);
+            }
+            return TRUE;
+        case WM_SETFOCUS:
+            // The dialog keeps the focus itself instead of handing it to its first control.
+            return TRUE;
+        case WM_CLOSE:
+            DestroyWindow(window_);
+            return TRUE;
+        case WM_DESTROY:
+            skin_.Release();
+            return FALSE;
+        case WM_NCDESTROY:
+            closed_ = true;
+            window_ = nullptr;
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+void MainDialog::OnSelect() {
+    HTREEITEM item = tree_.GetSelectedItem();
+    std::optional<std::uint32_t> data;
+    if (item)
+        data = tree_.GetItemData(item);
+    Guarded([this, data] { core_.OnSelect(data); });
+}
+
+void MainDialog::ShowHelp() {
+    help_.Call(nullptr, HelpFilePath(core_.ProgramFolder(), core_.Lang().Name()), kHelpDisplayTopic,
+               0);
+}
+
+void MainDialog::OnSplitterMoved(int delta) {
+    RECT area = tree_.Area();
+    area.right += delta;
+    tree_.Place(area);
+    for (const auto& [id, page] : pageWindows_) {
+        RECT frame = ChildRect(page);
+        const int width = frame.right - frame.left;
+        frame.left += delta;
+        MoveWindow(page, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                   FALSE);
+        if (width <= 0)
+            continue;
+        const int shift = delta * 100 / width;
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r = ChildRect(child);
+            // A combo's window reaches down over its list; keep that height.
+            RECT dropped;
+            if (SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0,
+                             reinterpret_cast<LPARAM>(&dropped)))
+                r.bottom = r.top + (dropped.bottom - dropped.top);
+            MoveWindow(child, r.left + shift, r.top, r.right - r.left - shift, r.bottom - r.top,
+                       FALSE);
+        }
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+    UpdateWindow(window_);
+}
+
+void MainDialog::PaintMinimised() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window_, &ps);
+    SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(window_, &client);
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+    EndPaint(window_, &ps);
+}
+
+}  // namespace tallowick

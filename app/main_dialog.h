@@ -1,0 +1,83 @@
+// The main window: the tree on the left, the page dialogs on the right, the splitter
+// between them and "Apply Changes". It owns everything the window shows and runs the only
+// message loop of the program.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/html_help.h"
+#include "app/skin_engine.h"
+#include "app/splash.h"
+#include "app/splitter_bar.h"
+#include "app/tree_list.h"
+#include "platform/pages.h"
+#include "platform/win32/win32_pages.h"
+#include "shell/app_core.h"
+
+namespace tallowick {
+
+class Host;
+class Registry;
+
+class MainDialog {
+  public:
+    // Borrows the seams for the dialog's life.
+    MainDialog(Registry& registry, Host& host);
+    ~MainDialog();
+    MainDialog(const MainDialog&) = delete;
+    MainDialog& operator=(const MainDialog&) = delete;
+
+    // Opens the window and runs its message loop until the window is closed.
+    void Run();
+
+  private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandlePage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+    BOOL OnInitDialog();
+    bool SkinFailed();
+    void AddAboutToSystemMenu();
+    void CenterOnScreen();
+    void LoadTreeImages();
+    void CreateSplitter();
+    void SetUpTree();
+    void BuildTree();
+    bool CreatePages();
+    bool SkinPage(HWND page, PageId id);
+    // The keyboard and mouse filter; true when the message is used up.
+    bool PreTranslate(MSG& message);
+    void OnSelect();
+    void OnSplitterMoved(int delta);
+    void ShowHelp();
+    void PaintMinimised();
+    // Runs a core event; a fault in it is reported instead of ending the program.
+    template <typename Event>
+    void Guarded(Event event);
+
+    Registry& registry_;
+    Host& host_;
+    Win32Pages pages_;
+    AppCore core_;
+    HWND window_ = nullptr;
+    HIMAGELIST images_ = nullptr;
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    SkinEngine skin_;
+    SplashScreen splash_;
+    SplitterBar splitter_;
+    TreeList tree_;
+    HtmlHelp help_;
+    std::map<PageId, HWND> pageWindows_;
+    HWND focus_ = nullptr;  // the control to give the focus back to on activation
+    bool closed_ = false;
+};
+
+}  // namespace tallowick

@@ -1,0 +1,21 @@
+// Resource, control, command and message numbers of the Windows program.
+#pragma once
+
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_MAIN 102
+#define IDI_MAIN 128
+#define IDB_TREE_FIRST 132  // tree images 132..161: image n is bitmap 132 + n
+#define IDB_TREE_LAST 161
+
+#define IDC_TREE 1004
+#define IDC_APPLY 1016
+#define IDC_SPLITTER 1053
+#define IDC_ABOUT_TEXT 1064
+#define IDC_ABOUT_LINE2 1065
+#define IDC_ABOUT_LINE1 1066
+
+#define IDM_ABOUTBOX 16  // system menu command; the low four bits are the system's
+
+#define WM_TREE_SELECT 1226  // the tree's selection changed
+#define WM_SHOW_HELP 1227    // open the help file of the current language

@@ -1,0 +1,266 @@
+#include "app/tree_list.h"
+
+namespace tallowick {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x544C;
+constexpr int kHeaderId = 1005;
+// The tree draws its own background in this colour over the picture; a near-white that
+// no item uses, so anti-aliased text edges blend into the picture's light tones.
+constexpr COLORREF kSeeThrough = RGB(251, 252, 253);
+
+RECT ChildRect(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
+TreeList::~TreeList() {
+    if (tree_)
+        RemoveWindowSubclass(tree_, SubclassProc, kSubclassId);
+    if (background_)
+        DeleteObject(background_);
+}
+
+void TreeList::Attach(HWND tree) {
+    tree_ = tree;
+    SetWindowSubclass(tree_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TreeList::SetStyle(DWORD) {
+    // The style word is the old component's; the tree always has lines and buttons, shows
+    // its selection without the focus and never edits labels.
+    LONG style = GetWindowLongA(tree_, GWL_STYLE);
+    style |= TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+    style &= ~TVS_EDITLABELS;
+    SetWindowLongA(tree_, GWL_STYLE, style);
+}
+
+void TreeList::SetImageList(HIMAGELIST images) {
+    TreeView_SetImageList(tree_, images, TVSIL_NORMAL);
+}
+
+int TreeList::InsertColumn(const std::string& heading, DWORD, int width, int, int, int) {
+    if (header_)
+        return -1;  // one column only
+    const RECT area = ChildRect(tree_);
+    header_ = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_HORZ | HDS_NOSIZING, 0,
+                              0, 0, 0, GetParent(tree_), reinterpret_cast<HMENU>(kHeaderId),
+                              GetModuleHandleA(nullptr), nullptr);
+    if (!header_)
+        return -1;
+    SendMessageA(header_, WM_SETFONT, SendMessageA(tree_, WM_GETFONT, 0, 0), FALSE);
+    HDITEMA item{};
+    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+    item.pszText = const_cast<char*>(heading.c_str());
+    item.cxy = width;
+    item.fmt = HDF_LEFT | HDF_STRING;
+    const int index = static_cast<int>(
+        SendMessageA(header_, HDM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    Place(area);
+    return index;
+}
+
+void TreeList::SetColumnModify(int, DWORD) {
+    // Nothing to switch: neither the heading nor the items can be edited.
+}
+
+void TreeList::SetColumnWidth(int column, int width, int, int) {
+    if (!header_)
+        return;
+    HDITEMA item{};
+    item.mask = HDI_WIDTH;
+    item.cxy = width;
+    SendMessageA(header_, HDM_SETITEMA, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void TreeList::DeleteAllItems() {
+    TreeView_DeleteAllItems(tree_);
+}
+
+HTREEITEM TreeList::InsertItem(const std::string& text, std::uintptr_t parent,
+                               std::uintptr_t after) {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent == kRoot ? TVI_ROOT : reinterpret_cast<HTREEITEM>(parent);
+    insert.hInsertAfter = after == kLast ? TVI_LAST : reinterpret_cast<HTREEITEM>(after);
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void TreeList::SetItemData(HTREEITEM item, DWORD data) {
+    TVITEMA tv{};
+    tv.mask = TVIF_PARAM;
+    tv.hItem = item;
+    tv.lParam = static_cast<LPARAM>(data);
+    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
+void TreeList::SetItemBold(HTREEITEM item, bool bold) {
+    TVITEMA tv{};
+    tv.mask = TVIF_STATE;
+    tv.hItem = item;
+    tv.state = bold ? TVIS_BOLD : 0;
+    tv.stateMask = TVIS_BOLD;
+    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
+void TreeList::SetItemImage(HTREEITEM item, int normal, int selected, int, int) {
+    // A tree-view has one image for an item and one for it selected; the expanded images
+    // are the same ones here.
+    TVITEMA tv{};
+    tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    tv.hItem = item;
+    tv.iImage = normal;
+    tv.iSelectedImage = selected;
+    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
+HTREEITEM TreeList::GetSelectedItem() const {
+    return TreeView_GetSelection(tree_);
+}
+
+DWORD TreeList::GetItemData(HTREEITEM item) const {
+    TVITEMA tv{};
+    tv.mask = TVIF_PARAM;
+    tv.hItem = item;
+    if (!SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)))
+        return 0;
+    return static_cast<DWORD>(tv.lParam);
+}
+
+void TreeList::SetBackground(HBITMAP bitmap) {
+    if (background_)
+        DeleteObject(background_);
+    background_ = bitmap;
+    TreeView_SetBkColor(tree_, background_ ? kSeeThrough : static_cast<COLORREF>(-1));
+    InvalidateRect(tree_, nullptr, TRUE);
+}
+
+bool TreeList::OnNotify(const NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom == header_) {
+        // The heading is fixed: no sizing, no clicks that sort.
+        result = header.code == HDN_BEGINTRACKA || header.code == HDN_BEGINTRACKW ||
+                 header.code == HDN_DIVIDERDBLCLICKA || header.code == HDN_DIVIDERDBLCLICKW;
+        return true;
+    }
+    if (header.hwndFrom != tree_)
+        return false;
+    result = 0;
+    switch (header.code) {
+        case TVN_BEGINLABELEDITA:
+        case TVN_BEGINLABELEDITW:
+            result = TRUE;  // never edited
+            break;
+        case TVN_SELCHANGEDA:
+        case TVN_SELCHANGEDW: {
+            const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
+            if (notifyMessage_) {
+                SendMessageA(GetParent(tree_), notifyMessage_, 0,
+                             reinterpret_cast<LPARAM>(change.itemNew.hItem));
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return true;
+}
+
+void TreeList::Place(const RECT& area) {
+    int headerHeight = 0;
+    if (header_) {
+        RECT bounds = area;
+        WINDOWPOS pos{};
+        HDLAYOUT layout{&bounds, &pos};
+        SendMessageA(header_, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
+        headerHeight = pos.cy;
+        MoveWindow(header_, area.left, area.top, area.right - area.left, headerHeight, TRUE);
+    }
+    MoveWindow(tree_, area.left, area.top + headerHeight, area.right - area.left,
+               area.bottom - area.top - headerHeight, TRUE);
+}
+
+RECT TreeList::Area() const {
+    RECT area = ChildRect(tree_);
+    if (header_)
+        area.top = ChildRect(header_).top;
+    return area;
+}
+
+// With a picture the tree paints itself into memory on its see-through colour, and that
+// image is laid over the picture: the picture shows wherever the tree drew no item.
+void TreeList::PaintWithBackground(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT client;
+    GetClientRect(window, &client);
+    const int w = client.right, h = client.bottom;
+    if (w > 0 && h > 0) {
+        HDC items = CreateCompatibleDC(dc);
+        HBITMAP itemsBitmap = CreateCompatibleBitmap(dc, w, h);
+        HGDIOBJ oldItems = SelectObject(items, itemsBitmap);
+        DefSubclassProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items), 0);
+
+        HDC picture = CreateCompatibleDC(dc);
+        HGDIOBJ oldPicture = SelectObject(picture, background_);
+        BITMAP info{};
+        GetObjectA(background_, sizeof info, &info);
+        HDC canvas = CreateCompatibleDC(dc);
+        HBITMAP canvasBitmap = CreateCompatibleBitmap(dc, w, h);
+        HGDIOBJ oldCanvas = SelectObject(canvas, canvasBitmap);
+        SetStretchBltMode(canvas, HALFTONE);
+        StretchBlt(canvas, 0, 0, w, h, picture, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        TransparentBlt(canvas, 0, 0, w, h, items, 0, 0, w, h, kSeeThrough);
+        BitBlt(dc, 0, 0, w, h, canvas, 0, 0, SRCCOPY);
+
+        SelectObject(canvas, oldCanvas);
+        DeleteObject(canvasBitmap);
+        DeleteDC(canvas);
+        SelectObject(picture, oldPicture);
+        DeleteDC(picture);
+        SelectObject(items, oldItems);
+        DeleteObject(itemsBitmap);
+        DeleteDC(items);
+    }
+    EndPaint(window, &ps);
+}
+
+LRESULT CALLBACK TreeList::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR selfData) {
+    auto* self = reinterpret_cast<TreeList*>(selfData);
+    if (self->background_) {
+        switch (message) {
+            case WM_ERASEBKGND:
+                return 1;  // the paint covers everything
+            case WM_PAINT:
+                if (!wParam) {
+                    self->PaintWithBackground(window);
+                    return 0;
+                }
+                break;
+            case WM_VSCROLL:
+            case WM_HSCROLL:
+            case WM_MOUSEWHEEL:
+            case WM_KEYDOWN: {
+                // The tree scrolls by moving its pixels, picture included: draw it afresh.
+                const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+                InvalidateRect(window, nullptr, FALSE);
+                return result;
+            }
+            default:
+                break;
+        }
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace tallowick

@@ -1,0 +1,83 @@
+// The navigation tree: a standard tree-view control (so it answers every tree-view message)
+// with what the program asks of a tree-list: one column with a blank heading, bold items,
+// images from an image list, 32-bit item data, a background picture, and a message of the
+// program's choosing sent to the parent when the selection changes.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+
+namespace tallowick {
+
+class TreeList {
+  public:
+    // InsertItem's parent for the root level and its "after" for appending.
+    static constexpr std::uintptr_t kRoot = 0xFFFF0001;
+    static constexpr std::uintptr_t kLast = 0xFFFF0002;
+
+    TreeList() = default;
+    ~TreeList();
+    TreeList(const TreeList&) = delete;
+    TreeList& operator=(const TreeList&) = delete;
+
+    // Takes over the tree-view control `tree`, a child of `parent`; the control stays the
+    // parent's to destroy.
+    void Attach(HWND tree);
+    HWND Window() const { return tree_; }
+
+    // The look: lines and buttons for every style word; items cannot be edited.
+    void SetStyle(DWORD style);
+    // Borrowed: the list must outlive the control.
+    void SetImageList(HIMAGELIST images);
+    // The message sent to the parent (wParam 0, lParam the new item) when the selection
+    // changes.
+    void SetNotifyMessage(UINT message) { notifyMessage_ = message; }
+
+    // The one column: a header over the tree whose heading the user can neither size nor
+    // edit. Returns the column's index, or -1.
+    int InsertColumn(const std::string& heading, DWORD format, int width, int image, int minimum,
+                     int maximum);
+    void SetColumnModify(int column, DWORD modify);
+    void SetColumnWidth(int column, int width, int minimum, int maximum);
+
+    void DeleteAllItems();
+    // `parent` is an item or kRoot, `after` an item or kLast.
+    HTREEITEM InsertItem(const std::string& text, std::uintptr_t parent, std::uintptr_t after);
+    void SetItemData(HTREEITEM item, DWORD data);
+    void SetItemBold(HTREEITEM item, bool bold);
+    void SetItemImage(HTREEITEM item, int normal, int selected, int expanded, int expandedSelected);
+    HTREEITEM GetSelectedItem() const;
+    DWORD GetItemData(HTREEITEM item) const;
+
+    // The background picture, owned by the tree; replace it with SetBackground. Null until
+    // one is set: the tree is drawn on the window colour.
+    HBITMAP GetBGImage() const { return background_; }
+    // Takes ownership of `bitmap` and deletes the previous one.
+    void SetBackground(HBITMAP bitmap);
+
+    // The parent passes on its WM_NOTIFY; true when it was the tree's or its header's, with
+    // the answer in `result`.
+    bool OnNotify(const NMHDR& header, LRESULT& result);
+
+    // Moves and sizes the header and the tree together within `area` (parent client
+    // coordinates).
+    void Place(const RECT& area);
+    // The rectangle both take, in parent client coordinates.
+    RECT Area() const;
+
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    void PaintWithBackground(HWND window);
+
+    HWND tree_ = nullptr;
+    HWND header_ = nullptr;
+    HBITMAP background_ = nullptr;
+    UINT notifyMessage_ = 0;
+};
+
+}  // namespace tallowick
