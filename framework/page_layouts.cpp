@@ -281,8 +281,10 @@ void InitialisePages(Pages& pages) {
     FillColorCombo(pages, PageId::ComboCheckPage, ctl::ColourCombo);
 
     pages.ComboReset(PageId::CheckComboPage, ctl::Combo1);
+    std::vector<std::string> numbers;
     for (int n = 0; n <= kLargestComboNumber; ++n)
-        pages.ComboAddString(PageId::CheckComboPage, ctl::Combo1, std::to_string(n));
+        numbers.push_back(std::to_string(n));
+    pages.ComboAddStrings(PageId::CheckComboPage, ctl::Combo1, numbers);
 }
 
 void ResetPages(Pages& pages) {

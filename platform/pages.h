@@ -95,6 +95,11 @@ class Pages {
     virtual void ComboReset(PageId page, int id) = 0;
     // CB_ADDSTRING: appends (a ColourCombo inserts in sorted order); the new item's index.
     virtual int ComboAddString(PageId page, int id, const std::string& text) = 0;
+    // CB_ADDSTRING for each text in order, as one fill: the list is not redrawn in between.
+    virtual void ComboAddStrings(PageId page, int id, const std::vector<std::string>& texts) {
+        for (const std::string& text : texts)
+            ComboAddString(page, id, text);
+    }
     // CB_SETITEMDATA: false (CB_ERR) on a bad index.
     virtual bool ComboSetItemData(PageId page, int id, int index, std::intptr_t data) = 0;
     // CB_GETITEMDATA: -1 (CB_ERR) on a bad index.

@@ -3,6 +3,8 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/pages.h"
 
@@ -34,6 +36,7 @@ class Win32Pages final : public Pages {
 
     void ComboReset(PageId page, int id) override;
     int ComboAddString(PageId page, int id, const std::string& text) override;
+    void ComboAddStrings(PageId page, int id, const std::vector<std::string>& texts) override;
     bool ComboSetItemData(PageId page, int id, int index, std::intptr_t data) override;
     std::intptr_t ComboGetItemData(PageId page, int id, int index) const override;
     int ComboSetCurSel(PageId page, int id, int index) override;
@@ -68,6 +71,9 @@ class Win32Pages final : public Pages {
 
     std::map<PageId, HWND__*> pages_;
     HWND__* main_ = nullptr;
+    // Controls by page and id: they live as long as their pages, and looking a control up
+    // by id asks the window system each time, which a fill of thousands of items notices.
+    mutable std::map<std::pair<PageId, int>, HWND__*> controls_;
 };
 
 }  // namespace tallowick
