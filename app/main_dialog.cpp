@@ -9,6 +9,7 @@
 #include "app/picture.h"
 #include "app/resource.h"
 #include "app/window_text.h"
+#include "app/window_util.h"
 #include "framework/page_layouts.h"
 #include "platform/win32/page_dialogs.h"
 
@@ -24,13 +25,6 @@ constexpr DWORD kColumnFormat = 0x504144;
 constexpr int kColumnWidth = 500;
 constexpr COLORREF kImageMask = RGB(255, 0, 0);
 constexpr UINT kHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
-
-RECT ChildRect(HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 // The skin class of a page control, by its kind; edits, combos and lists keep their look.
 const char* SkinClassOf(ControlKind kind) {
@@ -202,7 +196,7 @@ void MainDialog::LoadTreeImages() {
 void MainDialog::CreateSplitter() {
     HWND placeholder = GetDlgItem(window_, IDC_SPLITTER);
     if (placeholder)
-        splitter_.Create(window_, ChildRect(placeholder), IDC_SPLITTER);
+        splitter_.Create(window_, RectInParent(placeholder), IDC_SPLITTER);
 }
 
 void MainDialog::SetUpTree() {
@@ -414,7 +408,7 @@ void MainDialog::OnSplitterMoved(int delta) {
     area.right += delta;
     tree_.Place(area);
     for (const auto& [id, page] : pageWindows_) {
-        RECT frame = ChildRect(page);
+        RECT frame = RectInParent(page);
         const int width = frame.right - frame.left;
         frame.left += delta;
         MoveWindow(page, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
@@ -423,7 +417,7 @@ void MainDialog::OnSplitterMoved(int delta) {
             continue;
         const int shift = delta * 100 / width;
         for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT r = ChildRect(child);
+            RECT r = RectInParent(child);
             // A combo's window reaches down over its list; keep that height.
             RECT dropped;
             if (SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0,

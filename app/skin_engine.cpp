@@ -2,9 +2,7 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include "app/window_util.h"
 
 namespace tallowick {
 
@@ -12,19 +10,6 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 0x534B;  // one subclass per window, whatever it is skinned as
 constexpr int kFirstElementId = 0xE000;
-
-COLORREF ToColorRef(const SkinColour& c) {
-    return RGB(c.red, c.green, c.blue);
-}
-
-std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 }  // namespace
 
@@ -41,7 +26,7 @@ void SkinEngine::Release() {
 
 bool SkinEngine::LoadSkin(const std::string& path) {
     Release();
-    const std::optional<std::string> text = ReadFile(path);
+    const std::optional<std::string> text = ReadWholeFile(path);
     if (!text)
         return false;
     skin_ = ParseSkin(*text);

@@ -1,7 +1,6 @@
 #include "app/splash.h"
 
-#include <fstream>
-#include <sstream>
+#include "app/window_util.h"
 
 namespace tallowick {
 
@@ -9,10 +8,6 @@ namespace {
 
 constexpr const char* kClassName = "TallowickSplash";
 constexpr UINT_PTR kCloseTimer = 1;
-
-COLORREF ToColorRef(const SkinColour& c) {
-    return RGB(c.red, c.green, c.blue);
-}
 
 // Draws `text` in a font of `points` (bold when asked) inside `box`.
 void DrawLine(HDC dc, const std::string& text, int points, bool bold, RECT box, UINT format) {
@@ -34,14 +29,8 @@ SplashScreen::~SplashScreen() {
 }
 
 void SplashScreen::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        splash_.reset();
-        return;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    splash_ = ParseSplash(bytes.str());
+    const std::optional<std::string> text = ReadWholeFile(path);
+    splash_ = text ? ParseSplash(*text) : std::nullopt;
 }
 
 void SplashScreen::Show(int mode) {

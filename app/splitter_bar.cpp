@@ -35,13 +35,23 @@ bool SplitterBar::Create(HWND parent, RECT area, int id) {
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
     if (!bar_)
         return false;
-    RECT screen;
-    GetWindowRect(bar_, &screen);
-    const int centre =
-        vertical_ ? (screen.left + screen.right) / 2 : (screen.top + screen.bottom) / 2;
+    const int centre = Centre();
     min_ = centre - kBefore;
     max_ = centre + kAfter;
     return true;
+}
+
+int SplitterBar::PointerAt(LPARAM lParam) const {
+    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    MapWindowPoints(bar_, GetParent(bar_), &p, 1);
+    return vertical_ ? p.x : p.y;
+}
+
+int SplitterBar::Centre() const {
+    RECT r;
+    GetWindowRect(bar_, &r);
+    MapWindowPoints(nullptr, GetParent(bar_), reinterpret_cast<POINT*>(&r), 2);
+    return vertical_ ? (r.left + r.right) / 2 : (r.top + r.bottom) / 2;
 }
 
 int SplitterBar::Clamp(int position) const {
@@ -54,8 +64,7 @@ void SplitterBar::DrawMarker(int position) {
     RECT bar;
     GetWindowRect(bar_, &bar);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bar), 2);
-    POINT at{position, position};
-    ScreenToClient(parent, &at);
+    const POINT at{position, position};
     HDC dc = GetDC(parent);
     HPEN pen = CreatePen(PS_SOLID, 1, kOutline);
     HGDIOBJ old = SelectObject(dc, pen);
@@ -115,21 +124,15 @@ LRESULT SplitterBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_LBUTTONDOWN: {
             SetCapture(bar_);
-            POINT p;
-            GetCursorPos(&p);
-            RECT screen;
-            GetWindowRect(bar_, &screen);
-            start_ = vertical_ ? screen.left : screen.top;
-            marker_ = Clamp(vertical_ ? p.x : p.y);
+            start_ = Centre();
+            marker_ = Clamp(PointerAt(lParam));
             dragging_ = true;
             DrawMarker(marker_);
             return 0;
         }
         case WM_MOUSEMOVE:
             if (dragging_) {
-                POINT p;
-                GetCursorPos(&p);
-                const int position = Clamp(vertical_ ? p.x : p.y);
+                const int position = Clamp(PointerAt(lParam));
                 if (position != marker_) {
                     DrawMarker(marker_);
                     marker_ = position;
@@ -143,9 +146,11 @@ LRESULT SplitterBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             dragging_ = false;
             DrawMarker(marker_);
-            if (message == WM_LBUTTONUP)
+            if (message == WM_LBUTTONUP) {
+                marker_ = Clamp(PointerAt(lParam));
                 ReleaseCapture();
-            // The bar's left (top) edge goes where the marker was.
+            }
+            // The bar's centre goes where the marker was.
             const int delta = marker_ - start_;
             if (delta != 0) {
                 HWND parent = GetParent(bar_);

@@ -27,14 +27,18 @@ class SplitterBar {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
-    // Screen position of the pointer along the bar's axis, clamped to the range.
+    // Position along the bar's axis, in the parent's client coordinates (the window may
+    // move between the bar's creation and a drag), of a mouse message's point.
+    int PointerAt(LPARAM lParam) const;
+    int Centre() const;
+    // `position` kept within the drag range.
     int Clamp(int position) const;
     void DrawMarker(int position);
 
     HWND bar_ = nullptr;
     bool vertical_ = true;
-    int min_ = 0, max_ = 0;  // screen coordinates along the axis
-    int start_ = 0;          // where the drag began
+    int min_ = 0, max_ = 0;  // parent client coordinates along the axis
+    int start_ = 0;          // the bar's centre when the drag began
     int marker_ = 0;         // where the marker is drawn
     bool dragging_ = false;
 };

@@ -1,5 +1,7 @@
 #include "app/tree_list.h"
 
+#include "app/window_util.h"
+
 namespace tallowick {
 
 namespace {
@@ -9,13 +11,6 @@ constexpr int kHeaderId = 1005;
 // The tree draws its own background in this colour over the picture; a near-white that
 // no item uses, so anti-aliased text edges blend into the picture's light tones.
 constexpr COLORREF kSeeThrough = RGB(251, 252, 253);
-
-RECT ChildRect(HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 }  // namespace
 
@@ -47,7 +42,7 @@ void TreeList::SetImageList(HIMAGELIST images) {
 int TreeList::InsertColumn(const std::string& heading, DWORD, int width, int, int, int) {
     if (header_)
         return -1;  // one column only
-    const RECT area = ChildRect(tree_);
+    const RECT area = RectInParent(tree_);
     header_ = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_HORZ | HDS_NOSIZING, 0,
                               0, 0, 0, GetParent(tree_), reinterpret_cast<HMENU>(kHeaderId),
                               GetModuleHandleA(nullptr), nullptr);
@@ -188,9 +183,9 @@ void TreeList::Place(const RECT& area) {
 }
 
 RECT TreeList::Area() const {
-    RECT area = ChildRect(tree_);
+    RECT area = RectInParent(tree_);
     if (header_)
-        area.top = ChildRect(header_).top;
+        area.top = RectInParent(header_).top;
     return area;
 }
 

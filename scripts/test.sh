@@ -52,21 +52,39 @@ if [ -x "$build/native/tallowick_tests" ]; then
 fi
 
 wine_passed=0 wine_failed=0
-if [ -f "$build/windows/tallowick_win_tests.exe" ]; then
+# wine_tests LABEL EXE: runs a GoogleTest program under Wine, headless, in the private
+# prefix, and adds its counts to the Wine totals.
+wine_tests() {
+    local label=$1 exe=$2 log passed failed
+    log="$build/$label.log"
+    if [ ! -f "$exe" ]; then
+        echo "$exe was not built"
+        wine_failed=$((wine_failed + 1))
+        return
+    fi
+    timed "$label" "$log" run_headless env WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all \
+        wine "$exe"
+    grep -E '^\[  (FAILED|PASSED)|Failure|^\[==========\]' "$log" | tail -n 40
+    passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' "$log" | tail -n 1)
+    failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' "$log" | tail -n 1)
+    passed=${passed:-0}
+    failed=${failed:-0}
+    if [ "$passed" -eq 0 ] && [ "$failed" -eq 0 ]; then
+        echo "$label reported nothing; see $log"
+        failed=1
+    fi
+    wine_passed=$((wine_passed + passed))
+    wine_failed=$((wine_failed + failed))
+}
+
+if [ -d "$build/windows" ]; then
     phase "Windows tests under Wine"
     ensure_wine_prefix "$build/wine-prefix" || exit 1
-    log="$build/wine-tests.log"
-    timed "Wine tests" "$log" run_headless env WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all \
-        wine "$build/windows/tallowick_win_tests.exe"
-    grep -E '^\[  (FAILED|PASSED)|Failure|^\[==========\]' "$log" | tail -n 40
-    wine_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' "$log" | tail -n 1)
-    wine_failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' "$log" | tail -n 1)
-    wine_passed=${wine_passed:-0}
-    wine_failed=${wine_failed:-0}
-    if [ "$wine_passed" -eq 0 ] && [ "$wine_failed" -eq 0 ]; then
-        echo "the Wine test run reported nothing; see $log"
-        wine_failed=1
-    fi
+    wine_tests "wine-tests" "$build/windows/tallowick_win_tests.exe"
+    wine_tests "driver-tests" "$build/windows/tools/drive/tallowick_drive_tests.exe"
+    phase "the program, driven from outside under Wine"
+    wine_tests "program-tests" "$build/windows/tallowick_app_tests.exe"
+    echo "screenshots: $build/windows/screenshots"
 fi
 
 printf '\nnative: %d passed, %d failed; Wine: %d passed, %d failed\n' \

@@ -1,0 +1,416 @@
+// The real program, started under Wine and driven from outside with window messages, the
+// way a user's clicks reach it. Each test runs the program from a fresh copy of its
+// program folder; screenshots of the main window are kept in build/windows/screenshots.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/tweak_catalogue.h"
+#include "tools/drive/drive.h"
+
+namespace tallowick {
+namespace {
+
+namespace dv = drive;
+
+constexpr int kTree = 1004;
+constexpr int kApply = 1016;
+constexpr int kList = 1007;
+constexpr int kDescription = 1006;
+constexpr int kMainCheck = 1013;
+
+std::string Folder(const std::string& path) {
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string BuildFolder() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    return Folder(exe);
+}
+
+void CopyTree(const std::string& from, const std::string& to) {
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + "\\" + name, to + "\\" + name);
+        else
+            CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string full = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(full);
+            else
+                DeleteFileA(full.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+std::string ReadFileText(const std::string& path) {
+    std::string text;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void SetDword(HKEY root, const char* path, const char* name, DWORD value) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+std::optional<DWORD> GetDword(HKEY root, const char* path, const char* name) {
+    DWORD value = 0, size = sizeof value, type = 0;
+    if (RegGetValueA(root, path, name, RRF_RT_ANY, &type, &value, &size) != ERROR_SUCCESS ||
+        type != REG_DWORD)
+        return std::nullopt;
+    return value;
+}
+
+// Today as the modification-date file writes it: M/D/YYYY, in UTC.
+std::string Today() {
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    return std::to_string(now.wMonth) + "/" + std::to_string(now.wDay) + "/" +
+           std::to_string(now.wYear);
+}
+
+// The visible page dialogs among the main window's children.
+std::vector<HWND> VisiblePages(HWND main) {
+    std::vector<HWND> pages;
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (dv::ClassName(child) == "#32770" && dv::Visible(child))
+            pages.push_back(child);
+    }
+    return pages;
+}
+
+class ProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        static int run = 0;
+        folder_ = std::string(temp) + "tallowick-test-" + std::to_string(GetCurrentProcessId()) +
+                  "-" + std::to_string(++run);
+        RemoveTree(folder_);
+        CopyTree(BuildFolder() + "\\program", folder_);
+        // As built: a run of the build's own copy may have left its date file there.
+        DeleteFileA((folder_ + "\\DateFile.txt").c_str());
+        ASSERT_TRUE(FileExists(Exe())) << "no program in " << BuildFolder() << "\\program";
+    }
+
+    void TearDown() override {
+        for (auto& [process, window] : started_) {
+            if (process.Running()) {
+                EXPECT_TRUE(dv::CloseAndWait(process, window)) << "WM_CLOSE did not end it";
+            }
+        }
+        started_.clear();
+        RemoveTree(folder_);
+    }
+
+    std::string Exe() const { return folder_ + "\\tallowick.exe"; }
+
+    // Starts the program and waits for its main window; the test fails without one.
+    HWND StartMain() {
+        dv::Process process = dv::Process::Start(Exe());
+        EXPECT_TRUE(process) << "cannot start: error " << process.error();
+        HWND main = dv::WaitShownAndIdle(process, "#32770", 20000, "Tallowick");
+        EXPECT_NE(main, nullptr) << "no main window";
+        pid_ = process.pid();
+        started_.emplace_back(std::move(process), main);
+        return main;
+    }
+
+    void Shot(HWND main, const std::string& name) {
+        const std::string dir = BuildFolder() + "\\screenshots";
+        CreateDirectoryA(dir.c_str(), nullptr);
+        EXPECT_TRUE(dv::SaveWindowPng(main, dir + "\\" + name + ".png", 300)) << name;
+    }
+
+    // Selects the tree item of `id` and waits for the program to have handled it.
+    void Select(HWND tree, TweakId id) {
+        const auto items = dv::TreeItems(tree);
+        ASSERT_TRUE(items);
+        const int index = dv::FindTreeItem(*items, static_cast<LPARAM>(id));
+        ASSERT_GE(index, 0) << "no item for " << id;
+        ASSERT_EQ(dv::SelectTreeItem(tree, (*items)[static_cast<std::size_t>(index)].handle),
+                  dv::SendOutcome::kHandled);
+    }
+
+    std::string folder_;
+    DWORD pid_ = 0;
+    std::vector<std::pair<dv::Process, HWND>> started_;
+};
+
+TEST_F(ProgramTest, StartsWithTheWholeTreeAndNothingSelected) {
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    HWND tree = GetDlgItem(main, kTree);
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(dv::ClassName(tree), "SysTreeView32");
+    HWND apply = GetDlgItem(main, kApply);
+    ASSERT_TRUE(apply);
+    EXPECT_FALSE(dv::Visible(apply));
+
+    const auto items = dv::TreeItems(tree);
+    ASSERT_TRUE(items);
+    const std::vector<TreeNode>& nodes = TreeNodes();
+    ASSERT_EQ(items->size(), nodes.size());
+    const TweakCatalogue catalogue = BuildCatalogue();
+    // Each node's item: label, data, boldness, image, and under the right parent.
+    std::map<TweakId, std::vector<TweakId>> expectedChildren, shownChildren;
+    for (const TreeNode& node : nodes) {
+        const int index = dv::FindTreeItem(*items, static_cast<LPARAM>(node.id));
+        ASSERT_GE(index, 0) << node.label;
+        const dv::TreeItem& item = (*items)[static_cast<std::size_t>(index)];
+        EXPECT_EQ(item.text, node.label);
+        EXPECT_EQ(item.Bold(), node.kind != NodeKind::Tweak) << node.label;
+        EXPECT_EQ(item.image, static_cast<int>(catalogue[node.id].image)) << node.label;
+        EXPECT_EQ(item.selectedImage, item.image) << node.label;
+        const TweakId parent = node.parent < 0 ? kTweakCount : nodes[node.parent].id;
+        expectedChildren[parent].push_back(node.id);
+    }
+    for (const dv::TreeItem& item : *items) {
+        const TweakId parent =
+            item.parent < 0
+                ? kTweakCount
+                : static_cast<TweakId>((*items)[static_cast<std::size_t>(item.parent)].param);
+        shownChildren[parent].push_back(static_cast<TweakId>(item.param));
+    }
+    EXPECT_EQ(shownChildren, expectedChildren);
+
+    EXPECT_EQ(dv::SelectedTreeItem(tree), nullptr);
+    // The first category's list, without a selection.
+    ASSERT_EQ(VisiblePages(main).size(), 1u);
+    HWND list = dv::FindControl(main, kList);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(dv::ListRowCount(list), static_cast<int>(FindGroupList(0)->rows.size()));
+    Shot(main, "start-accessories");
+}
+
+TEST_F(ProgramTest, SelectionShowsPagesAndApplyWritesRegistryAndDate) {
+    SetDword(HKEY_CURRENT_USER, "Console", "QuickEdit", 0);
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    HWND tree = GetDlgItem(main, kTree);
+
+    Select(tree, 1);  // Command Processor
+    ASSERT_EQ(VisiblePages(main).size(), 1u);
+    HWND list = dv::FindControl(main, kList);
+    ASSERT_TRUE(list);
+    const auto cells = dv::ListCells(list);
+    ASSERT_TRUE(cells);
+    ASSERT_EQ(cells->size(), FindGroupList(1)->rows.size());
+    EXPECT_EQ((*cells)[0][0], "Add Command Prompt Option to Every Folder");
+    EXPECT_FALSE(dv::Visible(GetDlgItem(main, kApply)));
+    Shot(main, "group-command-processor");
+
+    Select(tree, 11);  // Quick Edit the Command Prompt
+    ASSERT_EQ(VisiblePages(main).size(), 1u);
+    EXPECT_EQ(dv::FindControl(main, kList), nullptr) << "the group's list is still shown";
+    HWND check = dv::FindControl(main, kMainCheck);
+    ASSERT_TRUE(check);
+    EXPECT_EQ(dv::Text(check), "Enable Quick Edit the Command Prompt");
+    const auto description = dv::Text(dv::FindControl(main, kDescription));
+    ASSERT_TRUE(description);
+    EXPECT_EQ(description->rfind("Quick Edit the Command Prompt:\n", 0), 0u) << *description;
+    EXPECT_EQ(dv::CheckState(check), BST_UNCHECKED);
+    HWND apply = GetDlgItem(main, kApply);
+    ASSERT_TRUE(dv::Visible(apply));
+    Shot(main, "tweak-quick-edit");
+
+    ASSERT_EQ(dv::Click(check), dv::SendOutcome::kHandled);
+    ASSERT_EQ(dv::Click(apply), dv::SendOutcome::kHandled);
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 1u);
+    const std::string dates = ReadFileText(folder_ + "\\DateFile.txt");
+    EXPECT_NE(dates.find("quenby(\"Quick Edit the Command Prompt\"," + Today() + ")\r\n"),
+              std::string::npos);
+
+    ASSERT_EQ(dv::Click(check), dv::SendOutcome::kHandled);
+    ASSERT_EQ(dv::Click(apply), dv::SendOutcome::kHandled);
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 0u);
+}
+
+TEST_F(ProgramTest, ComboPagesShowTheirChoicesAndApplyTheOneChosen) {
+    const char* policies = "Software\\Policies\\Microsoft\\Windows\\Installer";
+    SetDword(HKEY_LOCAL_MACHINE, policies, "DisableMSI", 0);
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    HWND tree = GetDlgItem(main, kTree);
+
+    Select(tree, 39);  // Disable Windows Installer
+    HWND combo = dv::FindControl(main, 1021, true, "ComboBox");
+    ASSERT_TRUE(combo);
+    const auto choices = dv::ComboItems(combo);
+    ASSERT_TRUE(choices);
+    EXPECT_EQ(*choices, (std::vector<std::string>{"Never disable Windows Installer",
+                                                  "Disable for non-managed applications only",
+                                                  "Always disable Windows Installer"}));
+    EXPECT_EQ(dv::ComboSelection(combo), 0);
+    ASSERT_EQ(dv::SelectComboItem(combo, 2), dv::SendOutcome::kHandled);
+    ASSERT_EQ(dv::Click(GetDlgItem(main, kApply)), dv::SendOutcome::kHandled);
+    EXPECT_EQ(GetDword(HKEY_LOCAL_MACHINE, policies, "DisableMSI"), 2u);
+
+    Select(tree, 8);  // Enable Command Completion: two combos
+    Shot(main, "tweak-command-completion");
+    Select(tree, 21);  // Specify the Dr Watson Log Directory: edits and browse buttons
+    EXPECT_TRUE(dv::FindControl(main, 1015, true, "Edit"));
+    Shot(main, "tweak-watson-log-directory");
+}
+
+// A drag of the splitter bar to client x `to` (pixels from the bar's left edge), sent
+// as the mouse messages themselves.
+void Drag(HWND bar, int to) {
+    const int y = 10;
+    DWORD_PTR ignored = 0;
+    for (auto [message, x] :
+         {std::pair{WM_LBUTTONDOWN, 2}, {WM_MOUSEMOVE, to}, {WM_LBUTTONUP, to}}) {
+        SendMessageTimeoutA(bar, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                            MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), y), SMTO_NORMAL,
+                            10000, &ignored);
+    }
+}
+
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+TEST_F(ProgramTest, SplitterMovesTreeAndPagesWithinItsRange) {
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    HWND tree = GetDlgItem(main, kTree);
+    HWND bar = FindWindowExA(main, nullptr, "TallowickSplitterBar", nullptr);
+    ASSERT_TRUE(bar);
+    ASSERT_EQ(VisiblePages(main).size(), 1u);
+    HWND page = VisiblePages(main)[0];
+    const RECT tree0 = ScreenRect(tree), page0 = ScreenRect(page);
+
+    Drag(bar, -300);  // far left: stops 40 pixels left of where the bar began
+    EXPECT_EQ(ScreenRect(tree).right, tree0.right - 40);
+    EXPECT_EQ(ScreenRect(page).left, page0.left - 40);
+    EXPECT_EQ(ScreenRect(page).right, page0.right);
+
+    Drag(bar, 300);  // far right: 10 pixels right of the first position at most
+    EXPECT_EQ(ScreenRect(tree).right, tree0.right + 10);
+    EXPECT_EQ(ScreenRect(page).left, page0.left + 10);
+    EXPECT_TRUE(dv::Answers(main));
+}
+
+TEST_F(ProgramTest, SecondStartSaysSoAndEnds) {
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    dv::Process second = dv::Process::Start(Exe());
+    ASSERT_TRUE(second);
+    HWND box = dv::WaitMessageBox(second.pid(), nullptr);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(dv::Text(box), "Tallowick");
+    EXPECT_NE(dv::MessageBoxText(box).find("The applecation already running"), std::string::npos);
+    EXPECT_EQ(dv::TopLevelWindows(second.pid(), {"#32770", "Tallowick", false}).size(), 1u)
+        << "only the message box, no main window";
+    dv::PressOk(box);
+    DWORD code = 1;
+    EXPECT_TRUE(second.Wait(10000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(dv::Answers(main)) << "the first instance goes on";
+}
+
+TEST_F(ProgramTest, MissingOrDamagedSkinEndsBeforeAnyDataIsTouched) {
+    const std::string skin = folder_ + "\\Skin\\skin.skn";
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged skin" : "missing skin");
+        DeleteFileA(skin.c_str());
+        if (damaged) {
+            HANDLE file =
+                CreateFileA(skin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            DWORD written = 0;
+            WriteFile(file, "[Skin]\r\nVersion=7\r\n", 19, &written, nullptr);
+            CloseHandle(file);
+        }
+        dv::Process process = dv::Process::Start(Exe());
+        ASSERT_TRUE(process);
+        HWND box = dv::WaitMessageBox(process.pid(), nullptr, 20000);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(dv::Text(box), "Tallowick");
+        EXPECT_NE(dv::MessageBoxText(box).find("Could load or apply the skin."), std::string::npos);
+        dv::PressOk(box);
+        EXPECT_TRUE(process.Wait(10000)) << "the program goes on without its skin";
+        EXPECT_FALSE(FileExists(folder_ + "\\DateFile.txt"));
+    }
+}
+
+TEST_F(ProgramTest, F1OpensTheHelpFileOfTheLanguage) {
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    // Posted to a control, as a key press is: the window's filter turns it into help.
+    PostMessageA(GetDlgItem(main, kTree), WM_KEYDOWN, VK_F1, 0);
+    HWND help = dv::WaitTopLevelWindow(pid_, {"HH Parent", "", true}, 20000);
+    ASSERT_TRUE(help) << "no help window";
+    EXPECT_EQ(dv::SelectedTreeItem(GetDlgItem(main, kTree)), nullptr) << "the key reached the tree";
+    PostMessageA(help, WM_CLOSE, 0, 0);
+}
+
+TEST_F(ProgramTest, AboutBoxOpensAndClosesTwice) {
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        PostMessageA(main, WM_SYSCOMMAND, 16, 0);
+        HWND about = dv::WaitTopLevelWindow(pid_, {"#32770", "About Tallowick", true});
+        ASSERT_TRUE(about);
+        EXPECT_EQ(dv::Text(GetDlgItem(about, 1064)),
+                  "The Tallowick is the best utility for modifying system settings in the "
+                  "Microsoft Windows operating systems.");
+        if (round == 0)
+            Shot(about, "about");
+        EXPECT_EQ(dv::PressOk(about), dv::SendOutcome::kHandled);
+        EXPECT_TRUE(dv::WaitUntil([&] { return !IsWindow(about); }, 5000));
+    }
+    EXPECT_TRUE(dv::Answers(main));
+}
+
+}  // namespace
+}  // namespace tallowick
