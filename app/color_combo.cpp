@@ -1,30 +1,14 @@
 #include "app/color_combo.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 namespace tallowick {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x4343;
 constexpr int kItemHeight = 16;
 
-LRESULT CALLBACK ComboProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR) {
-    if (message == WM_LBUTTONDOWN && GetFocus() != window)
-        SetFocus(window);
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, ComboProc, kSubclassId);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
 }  // namespace
-
-void AttachColourCombo(HWND combo) {
-    SetWindowSubclass(combo, ComboProc, kSubclassId, 0);
-}
 
 void MeasureColourItem(MEASUREITEMSTRUCT& measure) {
     measure.itemHeight = kItemHeight;

@@ -217,12 +217,8 @@ void MainDialog::BuildTree() {
             item.parent < 0
                 ? TreeList::kRoot
                 : reinterpret_cast<std::uintptr_t>(inserted[static_cast<std::size_t>(item.parent)]);
-        HTREEITEM handle = tree_.InsertItem(item.label, parent, TreeList::kLast);
-        inserted.push_back(handle);
-        tree_.SetItemData(handle, item.data);
-        tree_.SetItemBold(handle, item.bold);
-        const int image = static_cast<int>(item.image);
-        tree_.SetItemImage(handle, image, image, image, image);
+        inserted.push_back(tree_.InsertItem(item.label, parent, TreeList::kLast, item.data,
+                                            item.bold, static_cast<int>(item.image)));
     }
     SendMessageA(tree_.Window(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(tree_.Window(), nullptr, TRUE);
@@ -241,11 +237,6 @@ bool MainDialog::CreatePages() {
             // The page stays, unusable, so the program goes on without it.
             MessageBoxA(page, kSkinFailure, "", MB_OK);
             EnableWindow(page, FALSE);
-            continue;
-        }
-        for (const ControlSpec& control : layout.controls) {
-            if (control.kind == ControlKind::ColourCombo)
-                AttachColourCombo(GetDlgItem(page, control.id));
         }
     }
     return true;

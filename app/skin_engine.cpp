@@ -69,9 +69,11 @@ bool SkinEngine::Attach(HWND window, const SkinClass& look, std::string elementN
     windows_[window] = Skinned{&look, std::move(elementName)};
     if (look.font || element) {
         const SkinFont font = look.font.value_or(SkinFont{"Tahoma", 8, false});
-        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font(font, element)), TRUE);
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font(font, element)), FALSE);
     }
-    InvalidateRect(window, nullptr, TRUE);
+    // A hidden window is drawn with its new look when it is shown.
+    if (IsWindowVisible(window))
+        InvalidateRect(window, nullptr, TRUE);
     return true;
 }
 

@@ -81,9 +81,26 @@ void TreeList::DeleteAllItems() {
 HTREEITEM TreeList::InsertItem(const std::string& text, std::uintptr_t parent,
                                std::uintptr_t after) {
     TVINSERTSTRUCTA insert{};
+    insert.item.mask = TVIF_TEXT;
+    return Insert(insert, text, parent, after);
+}
+
+HTREEITEM TreeList::InsertItem(const std::string& text, std::uintptr_t parent, std::uintptr_t after,
+                               DWORD data, bool bold, int image) {
+    TVINSERTSTRUCTA insert{};
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.lParam = static_cast<LPARAM>(data);
+    insert.item.state = bold ? TVIS_BOLD : 0;
+    insert.item.stateMask = TVIS_BOLD;
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = image;
+    return Insert(insert, text, parent, after);
+}
+
+HTREEITEM TreeList::Insert(TVINSERTSTRUCTA& insert, const std::string& text, std::uintptr_t parent,
+                           std::uintptr_t after) {
     insert.hParent = parent == kRoot ? TVI_ROOT : reinterpret_cast<HTREEITEM>(parent);
     insert.hInsertAfter = after == kLast ? TVI_LAST : reinterpret_cast<HTREEITEM>(after);
-    insert.item.mask = TVIF_TEXT;
     insert.item.pszText = const_cast<char*>(text.c_str());
     return reinterpret_cast<HTREEITEM>(
         SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));

@@ -47,6 +47,10 @@ class TreeList {
     void DeleteAllItems();
     // `parent` is an item or kRoot, `after` an item or kLast.
     HTREEITEM InsertItem(const std::string& text, std::uintptr_t parent, std::uintptr_t after);
+    // The same with the item's data, boldness and image in one step: building a tree of
+    // hundreds of items item by item and attribute by attribute is slow under Wine.
+    HTREEITEM InsertItem(const std::string& text, std::uintptr_t parent, std::uintptr_t after,
+                         DWORD data, bool bold, int image);
     void SetItemData(HTREEITEM item, DWORD data);
     void SetItemBold(HTREEITEM item, bool bold);
     void SetItemImage(HTREEITEM item, int normal, int selected, int expanded, int expandedSelected);
@@ -73,6 +77,8 @@ class TreeList {
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     void PaintWithBackground(HWND window);
+    HTREEITEM Insert(TVINSERTSTRUCTA& insert, const std::string& text, std::uintptr_t parent,
+                     std::uintptr_t after);
 
     HWND tree_ = nullptr;
     HWND header_ = nullptr;

@@ -21,7 +21,7 @@ for exe in "$windows/program/tallowick.exe" "$windows/tools/drive/tallowick_driv
     [ -f "$exe" ] || { echo "missing $exe: build the Windows tree first"; exit 1; }
 done
 
-program=$(winepath -w "$windows/program/tallowick.exe" 2>/dev/null)
+program=$(windows_path "$windows/program/tallowick.exe")
 echo "== start until shown and idle, $runs runs each, alternating"
 run_headless wine "$windows/tools/drive/tallowick_drive.exe" time "$runs" \
     "$program" "#32770" 'C:\windows\regedit.exe' RegEdit_RegEdit

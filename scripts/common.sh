@@ -42,3 +42,12 @@ run_headless() {
         xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
     fi
 }
+
+# The Windows path of a Linux file as Wine sees it (drive Z: is the Linux root). Computed
+# here rather than with winepath: a Wine command run without a display would start the
+# prefix's wineserver without one, and later windows would not show.
+windows_path() {
+    local full
+    full=$(realpath "$1")
+    printf 'Z:%s' "${full//\//\\}"
+}

@@ -33,7 +33,7 @@ fi
 shot="$build/screenshots/main-window.png"
 mkdir -p "$(dirname "$shot")"
 echo "no display: starting $program/tallowick.exe on a private Xvfb screen"
+touch "$shot"
 run_headless wine "$build/windows/tools/drive/tallowick_drive.exe" shot \
-    "$(winepath -w "$program/tallowick.exe" 2>/dev/null)" "$(winepath -w "$shot" 2>/dev/null)" ||
-    exit 1
+    "$(windows_path "$program/tallowick.exe")" "$(windows_path "$shot")" || exit 1
 echo "screenshot of the main window: $shot"
