@@ -78,60 +78,20 @@ void TreeList::DeleteAllItems() {
     TreeView_DeleteAllItems(tree_);
 }
 
-HTREEITEM TreeList::InsertItem(const std::string& text, std::uintptr_t parent,
-                               std::uintptr_t after) {
-    TVINSERTSTRUCTA insert{};
-    insert.item.mask = TVIF_TEXT;
-    return Insert(insert, text, parent, after);
-}
-
 HTREEITEM TreeList::InsertItem(const std::string& text, std::uintptr_t parent, std::uintptr_t after,
                                DWORD data, bool bold, int image) {
     TVINSERTSTRUCTA insert{};
+    insert.hParent = parent == kRoot ? TVI_ROOT : reinterpret_cast<HTREEITEM>(parent);
+    insert.hInsertAfter = after == kLast ? TVI_LAST : reinterpret_cast<HTREEITEM>(after);
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.pszText = const_cast<char*>(text.c_str());
     insert.item.lParam = static_cast<LPARAM>(data);
     insert.item.state = bold ? TVIS_BOLD : 0;
     insert.item.stateMask = TVIS_BOLD;
     insert.item.iImage = image;
     insert.item.iSelectedImage = image;
-    return Insert(insert, text, parent, after);
-}
-
-HTREEITEM TreeList::Insert(TVINSERTSTRUCTA& insert, const std::string& text, std::uintptr_t parent,
-                           std::uintptr_t after) {
-    insert.hParent = parent == kRoot ? TVI_ROOT : reinterpret_cast<HTREEITEM>(parent);
-    insert.hInsertAfter = after == kLast ? TVI_LAST : reinterpret_cast<HTREEITEM>(after);
-    insert.item.pszText = const_cast<char*>(text.c_str());
     return reinterpret_cast<HTREEITEM>(
         SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
-void TreeList::SetItemData(HTREEITEM item, DWORD data) {
-    TVITEMA tv{};
-    tv.mask = TVIF_PARAM;
-    tv.hItem = item;
-    tv.lParam = static_cast<LPARAM>(data);
-    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-}
-
-void TreeList::SetItemBold(HTREEITEM item, bool bold) {
-    TVITEMA tv{};
-    tv.mask = TVIF_STATE;
-    tv.hItem = item;
-    tv.state = bold ? TVIS_BOLD : 0;
-    tv.stateMask = TVIS_BOLD;
-    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-}
-
-void TreeList::SetItemImage(HTREEITEM item, int normal, int selected, int, int) {
-    // A tree-view has one image for an item and one for it selected; the expanded images
-    // are the same ones here.
-    TVITEMA tv{};
-    tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    tv.hItem = item;
-    tv.iImage = normal;
-    tv.iSelectedImage = selected;
-    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
 }
 
 HTREEITEM TreeList::GetSelectedItem() const {

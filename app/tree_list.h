@@ -45,22 +45,15 @@ class TreeList {
     void SetColumnWidth(int column, int width, int minimum, int maximum);
 
     void DeleteAllItems();
-    // `parent` is an item or kRoot, `after` an item or kLast.
-    HTREEITEM InsertItem(const std::string& text, std::uintptr_t parent, std::uintptr_t after);
-    // The same with the item's data, boldness and image in one step: building a tree of
-    // hundreds of items item by item and attribute by attribute is slow under Wine.
+    // Inserts an item with its text, 32-bit data, boldness and image (the same in every
+    // state) in one step. `parent` is an item or kRoot, `after` an item or kLast.
     HTREEITEM InsertItem(const std::string& text, std::uintptr_t parent, std::uintptr_t after,
                          DWORD data, bool bold, int image);
-    void SetItemData(HTREEITEM item, DWORD data);
-    void SetItemBold(HTREEITEM item, bool bold);
-    void SetItemImage(HTREEITEM item, int normal, int selected, int expanded, int expandedSelected);
     HTREEITEM GetSelectedItem() const;
     DWORD GetItemData(HTREEITEM item) const;
 
-    // The background picture, owned by the tree; replace it with SetBackground. Null until
-    // one is set: the tree is drawn on the window colour.
-    HBITMAP GetBGImage() const { return background_; }
-    // Takes ownership of `bitmap` and deletes the previous one.
+    // Replaces the background picture, drawn behind the items; the tree takes ownership of
+    // `bitmap` and deletes the previous one. Without one the tree has the window colour.
     void SetBackground(HBITMAP bitmap);
 
     // The parent passes on its WM_NOTIFY; true when it was the tree's or its header's, with
@@ -77,8 +70,6 @@ class TreeList {
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     void PaintWithBackground(HWND window);
-    HTREEITEM Insert(TVINSERTSTRUCTA& insert, const std::string& text, std::uintptr_t parent,
-                     std::uintptr_t after);
 
     HWND tree_ = nullptr;
     HWND header_ = nullptr;
