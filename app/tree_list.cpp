@@ -130,6 +130,20 @@ bool TreeList::OnNotify(const NMHDR& header, LRESULT& result) {
         case TVN_BEGINLABELEDITW:
             result = TRUE;  // never edited
             break;
+        case NM_CUSTOMDRAW: {
+            // The shown node stays marked in the selection colours while the focus is
+            // elsewhere: the pale unfocused selection is lost over the picture.
+            auto& draw =
+                const_cast<NMTVCUSTOMDRAW&>(reinterpret_cast<const NMTVCUSTOMDRAW&>(header));
+            if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+                result = CDRF_NOTIFYITEMDRAW;
+            } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT &&
+                       (draw.nmcd.uItemState & CDIS_SELECTED)) {
+                draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+                draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+            }
+            break;
+        }
         case TVN_SELCHANGEDA:
         case TVN_SELCHANGEDW: {
             const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
