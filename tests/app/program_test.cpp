@@ -382,15 +382,39 @@ TEST_F(ProgramTest, MissingOrDamagedSkinEndsBeforeAnyDataIsTouched) {
     }
 }
 
-TEST_F(ProgramTest, F1OpensTheHelpFileOfTheLanguage) {
+TEST_F(ProgramTest, F1AndTheSkinsHelpElementOpenTheHelpFile) {
     HWND main = StartMain();
     ASSERT_TRUE(main);
+    auto waitForHelp = [this] {
+        return dv::WaitTopLevelWindow(pid_, {"HH Parent", "", true}, 20000);
+    };
+    auto closeHelp = [](HWND help) {
+        PostMessageA(help, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(dv::WaitUntil([help] { return !IsWindow(help); }, 10000));
+    };
+
     // Posted to a control, as a key press is: the window's filter turns it into help.
     PostMessageA(GetDlgItem(main, kTree), WM_KEYDOWN, VK_F1, 0);
-    HWND help = dv::WaitTopLevelWindow(pid_, {"HH Parent", "", true}, 20000);
+    HWND help = waitForHelp();
     ASSERT_TRUE(help) << "no help window";
-    EXPECT_EQ(dv::SelectedTreeItem(GetDlgItem(main, kTree)), nullptr) << "the key reached the tree";
-    PostMessageA(help, WM_CLOSE, 0, 0);
+    EXPECT_NE(dv::Text(help).value_or("").find("Tallowick"), std::string::npos)
+        << "the viewer shows another file: " << dv::Text(help).value_or("");
+    closeHelp(help);
+
+    // The skin's "Help" element on the main window, clicked.
+    HWND element = nullptr;
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (dv::ClassName(child) == "Static" && dv::Text(child) == "Help" && dv::Visible(child))
+            element = child;
+    }
+    ASSERT_TRUE(element) << "no Help element on the main window";
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(element, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2), SMTO_NORMAL, 10000,
+                        &ignored);
+    SendMessageTimeoutA(element, WM_LBUTTONUP, 0, MAKELPARAM(2, 2), SMTO_NORMAL, 10000, &ignored);
+    help = waitForHelp();
+    ASSERT_TRUE(help) << "the Help element opened nothing";
+    closeHelp(help);
 }
 
 TEST_F(ProgramTest, AboutBoxOpensAndClosesTwice) {
