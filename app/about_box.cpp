@@ -3,6 +3,7 @@
 #include "app/resource.h"
 #include "app/skin_engine.h"
 #include "app/window_text.h"
+#include "app/window_util.h"
 #include "shell/language.h"
 
 namespace tallowick {
@@ -13,9 +14,6 @@ struct AboutContext {
     SkinEngine& skin;
     Language& language;
 };
-
-constexpr const char* kAppName = "Tallowick";
-constexpr const char* kSkinFailure = "Could load or apply the skin.";
 
 bool Skin(HWND dialog, SkinEngine& skin) {
     if (!skin.ApplySkinElement(dialog, "Main") ||
@@ -33,7 +31,8 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         case WM_INITDIALOG: {
             auto* context = reinterpret_cast<AboutContext*>(lParam);
             if (!Skin(dialog, context->skin)) {
-                MessageBoxA(dialog, kSkinFailure, kAppName, MB_OK);
+                MessageBoxA(dialog, ResourceString(IDS_SKIN_FAILURE).c_str(),
+                            ResourceString(IDS_APP_NAME).c_str(), MB_OK);
                 EndDialog(dialog, 0);
                 return FALSE;
             }

@@ -5,14 +5,14 @@
 #include <ole2.h>
 
 #include "app/main_dialog.h"
+#include "app/resource.h"
+#include "app/window_util.h"
 #include "platform/win32/win32_host.h"
 #include "platform/win32/win32_registry.h"
 
 namespace {
 
-constexpr const char* kAppName = "Tallowick";
 constexpr const char* kMutexName = "Tallowick";
-constexpr const char* kAlreadyRunning = "The applecation already running";
 
 }  // namespace
 
@@ -26,7 +26,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     tallowick::Win32Host host;
     if (!host.AcquireSingleInstance(kMutexName)) {
-        MessageBoxA(nullptr, kAlreadyRunning, kAppName, MB_OK);
+        MessageBoxA(nullptr, tallowick::ResourceString(IDS_ALREADY_RUNNING).c_str(),
+                    tallowick::ResourceString(IDS_APP_NAME).c_str(), MB_OK);
     } else {
         tallowick::Win32Registry registry;
         tallowick::MainDialog dialog(registry, host);

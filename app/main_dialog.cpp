@@ -17,8 +17,6 @@ namespace tallowick {
 
 namespace {
 
-constexpr const char* kAppName = "Tallowick";
-constexpr const char* kSkinFailure = "Could load or apply the skin.";
 // The old tree-list's style word and column format; kept for what they stand for.
 constexpr DWORD kTreeStyle = 0x30670003;
 constexpr DWORD kColumnFormat = 0x504144;
@@ -111,7 +109,7 @@ void MainDialog::Guarded(Event event) {
     try {
         event();
     } catch (const std::exception& e) {
-        MessageBoxA(window_, e.what(), kAppName, MB_OK | MB_ICONHAND);
+        MessageBoxA(window_, e.what(), ResourceString(IDS_APP_NAME).c_str(), MB_OK | MB_ICONHAND);
     }
 }
 
@@ -158,7 +156,8 @@ BOOL MainDialog::OnInitDialog() {
 }
 
 bool MainDialog::SkinFailed() {
-    MessageBoxA(window_, kSkinFailure, kAppName, MB_OK);
+    MessageBoxA(window_, ResourceString(IDS_SKIN_FAILURE).c_str(),
+                ResourceString(IDS_APP_NAME).c_str(), MB_OK);
     PostMessageA(window_, WM_CLOSE, 0, 0);
     return FALSE;
 }
@@ -235,7 +234,7 @@ bool MainDialog::CreatePages() {
         pageWindows_[layout.page] = page;
         if (!SkinPage(page, layout.page)) {
             // The page stays, unusable, so the program goes on without it.
-            MessageBoxA(page, kSkinFailure, "", MB_OK);
+            MessageBoxA(page, ResourceString(IDS_SKIN_FAILURE).c_str(), "", MB_OK);
             EnableWindow(page, FALSE);
         }
     }

@@ -3,6 +3,9 @@
 
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
+#define IDS_APP_NAME 110
+#define IDS_ALREADY_RUNNING 111
+#define IDS_SKIN_FAILURE 112
 #define IDD_MAIN 102
 #define IDI_MAIN 128
 #define IDB_TREE_FIRST 132  // tree images 132..161: image n is bitmap 132 + n

@@ -20,6 +20,13 @@ inline RECT RectInParent(HWND child) {
     return r;
 }
 
+// A text of the program's string table; "" when it has none.
+inline std::string ResourceString(UINT id) {
+    char text[512] = {};
+    const int length = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
+    return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
 inline COLORREF ToColorRef(const SkinColour& c) {
     return RGB(c.red, c.green, c.blue);
 }
