@@ -42,8 +42,7 @@ const char* SkinClassOf(ControlKind kind) {
 
 }  // namespace
 
-MainDialog::MainDialog(Registry& registry, Host& host)
-    : registry_(registry), host_(host), core_(registry, host, pages_) {}
+MainDialog::MainDialog(Registry& registry, Host& host) : core_(registry, host, pages_) {}
 
 MainDialog::~MainDialog() {
     if (window_)
@@ -120,7 +119,7 @@ BOOL MainDialog::OnInitDialog() {
 
     const std::string folder = core_.ProgramFolder();
     splash_.Load(folder + "\\Skin\\Splash.spl");
-    splash_.Show(0);
+    splash_.Show();
 
     skin_.OnElementClicked([this](const std::string& name) {
         if (lstrcmpiA(name.c_str(), "Help") == 0)
@@ -176,10 +175,10 @@ void MainDialog::AddAboutToSystemMenu() {
     HMENU menu = GetSystemMenu(window_, FALSE);
     if (!menu)
         return;
-    char text[256] = {};
-    if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) > 0) {
+    const std::string text = ResourceString(IDS_ABOUTBOX);
+    if (!text.empty()) {
         AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text);
+        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
     }
 }
 

@@ -62,8 +62,6 @@ class MainDialog {
     template <typename Event>
     void Guarded(Event event);
 
-    Registry& registry_;
-    Host& host_;
     Win32Pages pages_;
     AppCore core_;
     HWND window_ = nullptr;

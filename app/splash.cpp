@@ -33,7 +33,7 @@ void SplashScreen::Load(const std::string& path) {
     splash_ = text ? ParseSplash(*text) : std::nullopt;
 }
 
-void SplashScreen::Show(int mode) {
+void SplashScreen::Show() {
     if (!splash_ || window_ || splash_->milliseconds == 0)
         return;
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -52,7 +52,6 @@ void SplashScreen::Show(int mode) {
                         x, y, splash_->width, splash_->height, nullptr, nullptr, instance, this);
     if (!window_)
         return;
-    (void)mode;  // only one way of showing so far
     SetTimer(window_, kCloseTimer, static_cast<UINT>(splash_->milliseconds), nullptr);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     UpdateWindow(window_);

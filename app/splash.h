@@ -20,10 +20,9 @@ class SplashScreen {
 
     // Reads the splash file; a missing or invalid file leaves nothing to show.
     void Load(const std::string& path);
-    // Shows the picture centred on the screen; `mode` 0 keeps it for the file's time. Does
-    // nothing when no picture is loaded. Returns at once: the picture closes from the
-    // message loop.
-    void Show(int mode);
+    // Shows the picture centred on the screen for the file's time. Does nothing when no
+    // picture is loaded. Returns at once: the picture closes from the message loop.
+    void Show();
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
