@@ -4,7 +4,7 @@
 #include "app/skin_engine.h"
 #include "app/window_text.h"
 #include "app/window_util.h"
-#include "shell/language.h"
+#include "model/language.h"
 
 namespace tallowick {
 

@@ -10,8 +10,9 @@
 #include "app/resource.h"
 #include "app/window_text.h"
 #include "app/window_util.h"
-#include "framework/page_layouts.h"
+#include "platform/page_layouts.h"
 #include "platform/win32/page_dialogs.h"
+#include "tweaks/categories.h"
 
 namespace tallowick {
 
@@ -145,7 +146,7 @@ BOOL MainDialog::OnInitDialog() {
 
     if (CreatePages()) {
         pages_.SetWindows(pageWindows_, window_);
-        Guarded([this] { core_.OpenPages(); });
+        Guarded([this] { core_.OpenPages(RegisterAllCategories); });
     }
     CenterOnScreen();
     // Not the tree: a tree view selects its first item when it gets the focus, and nothing

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/language.h"
+#include "model/language.h"
 
 namespace tallowick {
 

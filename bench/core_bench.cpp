@@ -4,11 +4,12 @@
 
 #include <memory>
 
-#include "framework/page_layouts.h"
 #include "platform/memory/fake_host.h"
 #include "platform/memory/memory_pages.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/page_layouts.h"
 #include "shell/app_core.h"
+#include "tweaks/categories.h"
 
 namespace tallowick {
 namespace {
@@ -32,7 +33,7 @@ void BM_CoreStartUp(benchmark::State& state) {
         AppCore core(machine.registry, machine.host, pages);
         core.LoadData();
         auto items = core.TreeItems();
-        core.OpenPages();
+        core.OpenPages(RegisterAllCategories);
         benchmark::DoNotOptimize(items.data());
     }
 }
@@ -42,7 +43,7 @@ void BM_SelectEveryNode(benchmark::State& state) {
     Machine machine;
     AppCore core(machine.registry, machine.host, machine.pages);
     core.LoadData();
-    core.OpenPages();
+    core.OpenPages(RegisterAllCategories);
     const auto items = core.TreeItems();
     for (auto _ : state) {
         for (const TreeItem& item : items)
@@ -59,7 +60,7 @@ void BM_SelectNode(benchmark::State& state) {
     Machine machine;
     AppCore core(machine.registry, machine.host, machine.pages);
     core.LoadData();
-    core.OpenPages();
+    core.OpenPages(RegisterAllCategories);
     const auto id = static_cast<TweakId>(state.range(0));
     for (auto _ : state)
         core.OnSelect(id);

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Regenerates the parts of the English help that follow the navigation tree.
 
-Reads the node table (kNodes) of shell/tweak_catalogue.cpp and writes into help/English:
+Reads the node table (kNodes) of model/tweak_catalogue.cpp and writes into help/English:
 
   categories.htm     the overview of the categories
   cat_*.htm          one page per category, its tweaks by their tree labels under their groups
@@ -61,7 +61,7 @@ PAGE_HEAD = """\
 <link rel="stylesheet" type="text/css" href="tallowick.css">
 </head>
 <body>
-<!-- Written by help/make_category_pages.py from shell/tweak_catalogue.cpp: edit those. -->
+<!-- Written by help/make_category_pages.py from model/tweak_catalogue.cpp: edit those. -->
 <h1>{title}</h1>
 """
 

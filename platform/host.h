@@ -53,6 +53,10 @@ inline constexpr int AppData = 0x1a;
 }  // namespace csidl
 
 // GetVersionExA's answer. platformId 1 is the Windows 95 family, 2 the NT family.
+// OSVERSIONINFOA's dwPlatformId.
+inline constexpr std::uint32_t kPlatformWindows = 1;  // VER_PLATFORM_WIN32_WINDOWS: 95, 98, Me
+inline constexpr std::uint32_t kPlatformNt = 2;       // VER_PLATFORM_WIN32_NT
+
 struct OsVersion {
     std::uint32_t major = 0;
     std::uint32_t minor = 0;

@@ -52,6 +52,19 @@ inline constexpr std::uint32_t Dword = 4;
 inline constexpr std::uint32_t MultiSz = 7;
 }  // namespace regtype
 
+// A REG_DWORD's bytes: little-endian.
+inline std::vector<std::uint8_t> DwordBytes(std::uint32_t number) {
+    return {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
+            static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
+}
+// The first four bytes, little-endian; shorter data reads as if padded with zeros.
+inline std::uint32_t NumberFromBytes(const std::vector<std::uint8_t>& data) {
+    std::uint32_t number = 0;
+    for (std::size_t i = 0; i < 4 && i < data.size(); ++i)
+        number |= static_cast<std::uint32_t>(data[i]) << (8 * i);
+    return number;
+}
+
 namespace access {
 inline constexpr std::uint32_t Read = 0x20019;       // KEY_READ
 inline constexpr std::uint32_t Write = 0x20006;      // KEY_WRITE

@@ -1,7 +1,8 @@
 #include "shell/app_core.h"
 
-#include "framework/page_layouts.h"
+#include "engine/page_behaviour.h"
 #include "platform/host.h"
+#include "platform/page_layouts.h"
 #include "platform/registry.h"
 #include "shell/write_failure_tracker.h"
 
@@ -10,7 +11,10 @@ namespace tallowick {
 namespace {
 
 constexpr TweakId kFirstCategory = 0;
-constexpr TweakId kDrivePage = 311;
+// Only these nodes' Apply runs: the categories' own rows and the drive page (311),
+// which has a button of its own, are outside.
+constexpr TweakId kFirstApplied = 2;
+constexpr TweakId kLastApplied = 310;
 
 }  // namespace
 
@@ -30,13 +34,14 @@ void AppCore::LoadData() {
     dates_.Initialise();
 }
 
-void AppCore::OpenPages() {
+void AppCore::OpenPages(const RegisterHandlers& registerHandlers) {
     for (const TreeNode& node : TreeNodes()) {
         if (FindGroupList(node.id)) {
             handlers_.Register(node.id, [this](TweakContext&, TweakId id) { ShowGroupList(id); });
         }
     }
-    RegisterAllCategories(handlers_);
+    if (registerHandlers)
+        registerHandlers(handlers_);
     InitialisePages(pages_);
     ResetPages(pages_);
     ShowGroupList(kFirstCategory);
@@ -65,10 +70,6 @@ void AppCore::OnSelect(std::optional<std::uint32_t> itemData) {
     const TweakId id = *itemData;
     if (id >= kTweakCount)
         return;
-    if (id == kDrivePage) {
-        pages_.ShowPage(PageId::DriveHidePage, true);
-        return;
-    }
     if (const TweakHandlers* handlers = handlers_.Find(id); handlers && handlers->show) {
         TweakContext context = Context(registry_);
         handlers->show(context, id);
@@ -78,7 +79,7 @@ void AppCore::OnSelect(std::optional<std::uint32_t> itemData) {
 }
 
 void AppCore::OnApply() {
-    if (!current_ || *current_ < 2 || *current_ > 310)
+    if (!current_ || *current_ < kFirstApplied || *current_ > kLastApplied)
         return;
     const TweakHandlers* handlers = handlers_.Find(*current_);
     if (!handlers || !handlers->apply)
@@ -94,7 +95,8 @@ void AppCore::OnApply() {
 }
 
 void AppCore::OnPageButton(PageId page, int id) {
-    OnPageButtonClicked(pages_, host_, mainWindow_, current_.value_or(kTweakCount), page, id);
+    OnPageButtonClicked(pages_, host_, mainWindow_, current_ ? handlers_.Find(*current_) : nullptr,
+                        page, id);
 }
 
 void AppCore::ShowGroupList(TweakId id) {

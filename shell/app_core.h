@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/tweak_context.h"
+#include "model/date_store.h"
+#include "model/language.h"
+#include "model/tweak_catalogue.h"
 #include "platform/pages.h"
-#include "shell/date_store.h"
-#include "shell/language.h"
-#include "shell/tweak_catalogue.h"
-#include "shell/tweak_context.h"
 
 namespace tallowick {
 
@@ -40,9 +40,11 @@ class AppCore {
     // Start-up before the tree exists: language name, catalogue and its translation,
     // the modification-date store.
     void LoadData();
-    // Start-up once the tree exists: the handlers, the pages' one-time initialisation,
-    // a page reset and the page of "Accessories" (nothing selected yet).
-    void OpenPages();
+    // Start-up once the tree exists: the group lists' handlers and the tweaks' (from
+    // `registerHandlers`), the pages' one-time initialisation, a page reset and the page
+    // of "Accessories" (nothing selected yet). Throws std::logic_error when a node is
+    // registered twice.
+    void OpenPages(const RegisterHandlers& registerHandlers);
 
     // The tree's selection changed; `itemData` is the data of the selected item, or
     // nullopt when nothing is selected.

@@ -1,6 +1,8 @@
 // The categories whose handlers are built. Each category adds its registration here.
-#include "shell/tweak_context.h"
+#include "tweaks/categories.h"
+
 #include "tweaks/accessories/accessories.h"
+#include "tweaks/root/root.h"
 #include "tweaks/troubleshooting/troubleshooting.h"
 
 namespace tallowick {
@@ -8,6 +10,7 @@ namespace tallowick {
 void RegisterAllCategories(HandlerTable& table) {
     RegisterAccessories(table);
     RegisterTroubleshooting(table);
+    RegisterRoot(table);
 }
 
 }  // namespace tallowick

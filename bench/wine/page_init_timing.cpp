@@ -8,7 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "framework/page_layouts.h"
+#include "engine/page_behaviour.h"
+#include "platform/page_layouts.h"
 #include "platform/win32/page_dialogs.h"
 #include "platform/win32/win32_pages.h"
 

@@ -112,9 +112,7 @@ std::string FormatValue(const RegValue& value) {
     }
     if (value.type == regtype::Dword && value.data.size() == 4) {
         char buf[16];
-        std::uint32_t n = value.data[0] | value.data[1] << 8 | value.data[2] << 16 |
-                          static_cast<std::uint32_t>(value.data[3]) << 24;
-        std::snprintf(buf, sizeof buf, "dword:%08x", n);
+        std::snprintf(buf, sizeof buf, "dword:%08x", NumberFromBytes(value.data));
         return buf;
     }
     if (value.type == regtype::Binary)
@@ -200,8 +198,7 @@ bool ParseData(std::string_view text, bool unicode, RegValue* value, bool* remov
         }
         std::uint32_t n = std::stoul(std::string(digits), nullptr, 16);
         value->type = regtype::Dword;
-        value->data = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                       static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+        value->data = DwordBytes(n);
         return true;
     }
     std::size_t colon = text.find(':');

@@ -10,7 +10,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "framework/page_layouts.h"
+#include "platform/page_layouts.h"
 
 namespace tallowick {
 

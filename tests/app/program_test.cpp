@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/tweak_catalogue.h"
+#include "model/tweak_catalogue.h"
 #include "tools/drive/drive.h"
 
 namespace tallowick {

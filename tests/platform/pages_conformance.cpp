@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "framework/page_layouts.h"
 #include "platform/memory/memory_pages.h"
+#include "platform/page_layouts.h"
 #include "platform/pages.h"
 
 #ifdef _WIN32

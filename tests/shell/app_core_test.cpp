@@ -1,13 +1,14 @@
 #include "shell/app_core.h"
+#include "tweaks/categories.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "framework/page_layouts.h"
 #include "platform/memory/fake_host.h"
 #include "platform/memory/memory_pages.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/page_layouts.h"
 #include "support/registry_test_support.h"
 
 namespace tallowick {
@@ -17,12 +18,13 @@ constexpr const char* kProgramKey = "Software\\Quenby Manager";
 
 class AppCoreTest : public ::testing::Test {
   protected:
-    void Start() {
+    // Starts with the categories' handlers, or with only the test's own.
+    void Start(const RegisterHandlers& handlers = RegisterAllCategories) {
         core.LoadData();
-        core.OpenPages();
+        core.OpenPages(handlers);
     }
     // Starts once on an earlier day, then again today, as a returning user would.
-    void StartOnEarlierDayThenToday() {
+    void StartOnEarlierDayThenToday(const RegisterHandlers& handlers) {
         host.today = Date{2006, 6, 19};
         {
             MemoryPages firstPages(PageLayouts());
@@ -30,12 +32,12 @@ class AppCoreTest : public ::testing::Test {
             first.LoadData();
         }
         host.today = Date{2007, 3, 5};
-        Start();
+        Start(handlers);
     }
     std::string DateFile() { return host.files[host.programFolder + "\\DateFile.txt"]; }
     // Registers a handler pair for `id` that writes `value` under HKLM\`path`.
-    void WritingHandler(TweakId id, const std::string& path) {
-        core.Handlers().Register(
+    static void WritingHandler(HandlerTable& table, TweakId id, const std::string& path) {
+        table.Register(
             id, [](TweakContext&, TweakId) {},
             [path](TweakContext& ctx) {
                 ctx.RecordDate();
@@ -142,6 +144,15 @@ TEST_F(AppCoreTest, SelectionShowsOnePageAndNothingOfThePreviousOne) {
     EXPECT_FALSE(pages.IsControlVisible(PageId::MainDialog, kApplyChangesButton));
 }
 
+TEST_F(AppCoreTest, ANodeRegisteredTwiceStopsTheStart) {
+    core.LoadData();
+    EXPECT_THROW(core.OpenPages([](HandlerTable& table) {
+        RegisterAllCategories(table);
+        table.Register(11, [](TweakContext&, TweakId) {});
+    }),
+                 std::logic_error);
+}
+
 // A tree tweak says it is not available exactly when no category has built it.
 TEST_F(AppCoreTest, OnlyTweaksWithoutHandlersAreMarkedNotAvailable) {
     Start();
@@ -155,13 +166,14 @@ TEST_F(AppCoreTest, OnlyTweaksWithoutHandlersAreMarkedNotAvailable) {
 }
 
 TEST_F(AppCoreTest, ApplyRunsOnlyTheSelectedNodesHandlerAndNeverForGroups) {
-    Start();
     int runs26 = 0;
     int runs27 = 0;
-    core.Handlers().Register(
-        26, [](TweakContext&, TweakId) {}, [&](TweakContext&) { ++runs26; });
-    core.Handlers().Register(
-        27, [](TweakContext&, TweakId) {}, [&](TweakContext&) { ++runs27; });
+    Start([&](HandlerTable& table) {
+        table.Register(
+            26, [](TweakContext&, TweakId) {}, [&](TweakContext&) { ++runs26; });
+        table.Register(
+            27, [](TweakContext&, TweakId) {}, [&](TweakContext&) { ++runs27; });
+    });
     core.OnSelect(26);
     core.OnApply();
     EXPECT_EQ(runs26, 1);
@@ -175,15 +187,16 @@ TEST_F(AppCoreTest, ApplyRunsOnlyTheSelectedNodesHandlerAndNeverForGroups) {
 }
 
 TEST_F(AppCoreTest, SharedHandlersRecordTheDateUnderEachNodesOwnName) {
-    StartOnEarlierDayThenToday();
     int runs = 0;
     auto show = [](TweakContext&, TweakId) {};
     auto apply = [&](TweakContext& ctx) {
         ++runs;
         ctx.RecordDate();
     };
-    core.Handlers().Register(28, show, apply);
-    core.Handlers().Register(293, show, apply);
+    StartOnEarlierDayThenToday([&](HandlerTable& table) {
+        table.Register(28, show, apply);
+        table.Register(293, show, apply);
+    });
 
     core.OnSelect(28);
     core.OnApply();
@@ -202,20 +215,21 @@ TEST_F(AppCoreTest, SharedHandlersRecordTheDateUnderEachNodesOwnName) {
 }
 
 TEST_F(AppCoreTest, ARefusedWriteIsReportedOnceNamingTheFirstKey) {
-    Start();
+    Start([](HandlerTable& table) {
+        WritingHandler(table, 43, "SOFTWARE\\Policies\\A");
+        table.Register(
+            44, [](TweakContext&, TweakId) {},
+            [](TweakContext& ctx) {
+                for (const char* path : {"SOFTWARE\\Policies\\A", "SOFTWARE\\Policies\\B"}) {
+                    KeyHandle key(ctx.registry);
+                    ctx.registry.OpenKey(hive::LocalMachine, path, access::AllAccess, key.out());
+                }
+            });
+    });
     ASSERT_TRUE(
         registry.LoadRegText("REGEDIT4\n[HKLM\\SOFTWARE\\Policies\\A]\n"
                              "[HKLM\\SOFTWARE\\Policies\\B]\n"));
     registry.FailOn(RegOp::Open, hive::LocalMachine, "SOFTWARE\\Policies", err::AccessDenied);
-    WritingHandler(43, "SOFTWARE\\Policies\\A");
-    core.Handlers().Register(
-        44, [](TweakContext&, TweakId) {},
-        [](TweakContext& ctx) {
-            for (const char* path : {"SOFTWARE\\Policies\\A", "SOFTWARE\\Policies\\B"}) {
-                KeyHandle key(ctx.registry);
-                ctx.registry.OpenKey(hive::LocalMachine, path, access::AllAccess, key.out());
-            }
-        });
 
     core.OnSelect(43);
     core.OnApply();
@@ -237,8 +251,7 @@ TEST_F(AppCoreTest, ARefusedWriteIsReportedOnceNamingTheFirstKey) {
 }
 
 TEST_F(AppCoreTest, AMissingKeyIsSkippedSilently) {
-    Start();
-    WritingHandler(43, "SOFTWARE\\Nowhere");
+    Start([](HandlerTable& table) { WritingHandler(table, 43, "SOFTWARE\\Nowhere"); });
     core.OnSelect(43);
     core.OnApply();
     EXPECT_TRUE(host.messageBoxes.empty());

@@ -6,12 +6,14 @@
 
 #include <string>
 
-#include "framework/page_layouts.h"
+#include "engine/page_behaviour.h"
 #include "platform/memory/fake_host.h"
 #include "platform/memory/memory_pages.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/page_layouts.h"
 #include "shell/app_core.h"
 #include "support/registry_test_support.h"
+#include "tweaks/categories.h"
 
 namespace tallowick {
 
@@ -37,7 +39,7 @@ class TweakTest : public ::testing::Test {
         }
         host.today = Date{2007, 3, 5};
         core.LoadData();
-        core.OpenPages();
+        core.OpenPages(RegisterAllCategories);
     }
 
     // Adds `.reg` text (header optional) to the registry.

@@ -1,7 +1,7 @@
 // The Accessories category: its groups' tweaks and its own.
 #pragma once
 
-#include "shell/tweak_context.h"
+#include "engine/tweak_context.h"
 
 namespace tallowick {
 

@@ -1,6 +1,6 @@
 // The Accessories category's own tweaks: Task Manager, the XP tour, Notepad, Device Manager,
 // the audio CD player and Telnet.
-#include "framework/tweak_engine.h"
+#include "engine/tweak_engine.h"
 #include "tweaks/accessories/accessories.h"
 
 namespace tallowick {

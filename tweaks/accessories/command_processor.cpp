@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/os_gate.h"
-#include "framework/page_layouts.h"
-#include "framework/registry_conventions.h"
-#include "framework/tweak_engine.h"
-#include "shell/language.h"
+#include "engine/os_gate.h"
+#include "engine/registry_conventions.h"
+#include "engine/tweak_engine.h"
+#include "model/language.h"
+#include "platform/page_layouts.h"
 #include "tweaks/accessories/accessories.h"
 
 namespace tallowick {
@@ -27,7 +27,6 @@ constexpr const char* kShellKey = "Directory\\shell";
 constexpr const char* kVerbKey = "Command";
 constexpr const char* kVerbPath = "Directory\\shell\\Command";
 constexpr const char* kVerbCommandKey = "command";
-constexpr std::uint32_t kPlatformNt = 2;  // VER_PLATFORM_WIN32_NT
 
 // The interpreter the menu entry starts. Later NT versions (Vista is 6.0) are none of
 // the named ones but still ship cmd.exe; everything else is taken for the 95 family.

@@ -1,7 +1,7 @@
 // Dr Watson: the settings of the NT error debugger, all under HKLM and all for the NT family.
 // The checkbox tweaks only open their key: when Dr Watson was never installed there is no
 // key, and creating one would leave settings behind for a program that is not there.
-#include "framework/tweak_engine.h"
+#include "engine/tweak_engine.h"
 #include "tweaks/accessories/accessories.h"
 
 namespace tallowick {

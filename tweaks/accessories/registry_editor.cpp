@@ -1,6 +1,6 @@
 // The "Registry Editor" group. Its third node, the repair of the editor's saved state,
 // shares its handlers with the Troubleshooting repair and is registered there.
-#include "framework/tweak_engine.h"
+#include "engine/tweak_engine.h"
 #include "tweaks/accessories/accessories.h"
 
 namespace tallowick {

@@ -1,6 +1,6 @@
 // The "Task Scheduler" group: the scheduler's log settings, and six policies that each
 // exist per user and per machine.
-#include "framework/tweak_engine.h"
+#include "engine/tweak_engine.h"
 #include "tweaks/accessories/accessories.h"
 
 namespace tallowick {

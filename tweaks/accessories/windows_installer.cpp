@@ -3,9 +3,10 @@
 // the user's hive, which keeps a copy of the machine policies set through it.
 #include <cstdint>
 
-#include "framework/page_layouts.h"
-#include "framework/registry_conventions.h"
-#include "framework/tweak_engine.h"
+#include "engine/page_behaviour.h"
+#include "engine/registry_conventions.h"
+#include "engine/tweak_engine.h"
+#include "platform/page_layouts.h"
 #include "tweaks/accessories/accessories.h"
 
 namespace tallowick {

@@ -1,7 +1,8 @@
 #include "tweaks/troubleshooting/troubleshooting.h"
 
-#include "framework/page_layouts.h"
-#include "framework/tweak_engine.h"
+#include "engine/page_behaviour.h"
+#include "engine/tweak_engine.h"
+#include "platform/page_layouts.h"
 
 namespace tallowick {
 

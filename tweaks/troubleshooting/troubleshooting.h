@@ -2,7 +2,7 @@
 // the "Repair The Registry Editor" node of Accessories.
 #pragma once
 
-#include "shell/tweak_context.h"
+#include "engine/tweak_context.h"
 
 namespace tallowick {
 

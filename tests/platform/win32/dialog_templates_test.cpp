@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/page_layouts.h"
+#include "platform/page_layouts.h"
 
 namespace tallowick {
 namespace {

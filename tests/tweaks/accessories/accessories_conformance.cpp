@@ -6,12 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "framework/page_layouts.h"
 #include "platform/memory/fake_host.h"
 #include "platform/memory/memory_pages.h"
+#include "platform/page_layouts.h"
 #include "shell/app_core.h"
 #include "support/registry_test_support.h"
 #include "support/scratch.h"
+#include "tweaks/categories.h"
 
 #ifdef _WIN32
 #include "platform/win32/win32_registry.h"
@@ -56,7 +57,7 @@ class AccessoriesConformance : public ::testing::Test {
     AccessoriesConformance() : saved_(registry_, hive::CurrentUser, "Software\\Quenby Manager") {
         Clean();
         core_.LoadData();
-        core_.OpenPages();
+        core_.OpenPages(RegisterAllCategories);
     }
     ~AccessoriesConformance() override { Clean(); }
 

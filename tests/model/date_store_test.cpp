@@ -1,0 +1,205 @@
+// The date store's edge cases and injected faults, over the in-memory seams. What must also
+// hold on the real registry and files is in date_store_conformance.cpp.
+#include "model/date_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/memory/fake_host.h"
+#include "platform/memory/memory_registry.h"
+#include "support/registry_test_support.h"
+
+namespace tallowick {
+namespace {
+
+const char* const kKey = "Software\\Quenby Manager";
+const char* const kFolder = "C:\\Program Files\\Tallowick";
+const char* const kDcom = "Disable Distributed Component Object Model (DCOM)";
+const char* const kShared = "Remove My Computer from the Desktop and Start Menu";
+
+// Records chosen for their names: parentheses, a name that begins another, and a name
+// used twice.
+TweakCatalogue SmallCatalogue() {
+    const char* names[] = {"Accessories", kDcom,  kShared, "Quick Edit the Command Prompt",
+                           "Quick Edit",  kShared};
+    TweakCatalogue catalogue;
+    for (const char* name : names) {
+        catalogue.push_back({name, "", 2, static_cast<TweakId>(catalogue.size())});
+    }
+    return catalogue;
+}
+
+std::string Line(const std::string& name, const std::string& date) {
+    return "quenby(\"" + name + "\"," + date + ")\r\n";
+}
+
+// An earlier file with a different date on every line.
+const std::string kEarlier = Line("Accessories", "1/2/2006") + Line(kDcom, "11/30/2006") +
+                             Line(kShared, "6/19/2006") +
+                             Line("Quick Edit the Command Prompt", "7/4/2006") +
+                             Line("Quick Edit", "8/9/2006") + Line(kShared, "6/19/2006");
+
+class DateStoreTest : public ::testing::Test {
+  protected:
+    // Every path through the store closes what it opened.
+    void TearDown() override { EXPECT_EQ(registry.OpenHandleCount(), 0u); }
+
+    // A later start: the flag is 1 and `file` is the date file.
+    void StartWith(const std::string& file) {
+        ASSERT_TRUE(
+            registry.LoadRegText("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Quenby Manager]\n"
+                                 "\"DateModefiedFlage\"=dword:00000001\n"
+                                 "\"Language\"=\"Deutsch\"\n"));
+        host.files[path] = file;
+        store.Initialise();
+    }
+    // The file a first run writes: every record dated `date`.
+    std::string FirstRun(const std::string& date) const {
+        std::string text;
+        for (const TweakRecord& record : catalogue)
+            text += Line(record.name, date);
+        return text;
+    }
+    std::string File() const {
+        auto it = host.files.find(path);
+        return it == host.files.end() ? "<missing>" : it->second;
+    }
+    std::optional<RegValue> Flag() {
+        return ReadValue(registry, hive::CurrentUser, kKey, "DateModefiedFlage");
+    }
+    std::size_t Sets() const {
+        return std::count_if(registry.Calls().begin(), registry.Calls().end(),
+                             [](const RegCall& call) { return call.op == RegOp::Set; });
+    }
+
+    MemoryRegistry registry;
+    FakeHost host;  // today is 5 March 2007
+    TweakCatalogue catalogue = SmallCatalogue();
+    DateStore store{registry, host, catalogue, kFolder};
+    const std::string path = std::string(kFolder) + "\\DateFile.txt";
+    const std::string temp = path + ".new";
+};
+
+// Records of one name share a line, and the other lines keep their dates.
+TEST_F(DateStoreTest, RecordDateRewritesOnlyTheLinesOfThatName) {
+    StartWith(kEarlier);
+    EXPECT_EQ(Sets(), 0u) << "a later start writes nothing";
+    store.RecordDate(5);
+    EXPECT_EQ(File(), Line("Accessories", "1/2/2006") + Line(kDcom, "11/30/2006") +
+                          Line(kShared, "3/5/2007") +
+                          Line("Quick Edit the Command Prompt", "7/4/2006") +
+                          Line("Quick Edit", "8/9/2006") + Line(kShared, "3/5/2007"));
+    EXPECT_EQ(store.Text(), File());
+    EXPECT_EQ(store.LookUp(kShared), "3/5/2007");
+}
+
+// A name that begins another, and a name with a comma of its own (a language file may
+// give it one), each find their own line.
+TEST_F(DateStoreTest, NamesFindOnlyTheirOwnLine) {
+    const std::string comma = "Remove the Minimize, Maximize and Close Tooltips";
+    StartWith(kEarlier + Line(comma, "2/3/2006"));
+    EXPECT_EQ(store.LookUp(comma), "2/3/2006");
+    EXPECT_EQ(store.LookUp("Quick Edit"), "8/9/2006");
+    EXPECT_EQ(store.LookUp("Quick Edit the Command Prompt"), "7/4/2006");
+
+    store.RecordDate(4);
+    EXPECT_EQ(store.LookUp("Quick Edit"), "3/5/2007");
+    EXPECT_EQ(store.LookUp("Quick Edit the Command Prompt"), "7/4/2006");
+}
+
+// A record without a line gets one appended, even after a last line without its line end.
+TEST_F(DateStoreTest, RecordDateAppendsAMissingLine) {
+    StartWith("quenby(\"Accessories\",1/2/2006)");
+    store.RecordDate(4);
+    EXPECT_EQ(File(), Line("Accessories", "1/2/2006") + Line("Quick Edit", "3/5/2007"));
+    EXPECT_EQ(store.LookUp("Accessories"), "1/2/2006");
+}
+
+TEST_F(DateStoreTest, DeletedFileIsRebuiltByTheNextLookUp) {
+    store.Initialise();
+    host.files.clear();
+    host.today = {2008, 1, 2};
+
+    // The next start: the flag is 1 and there is no file to read or record into.
+    DateStore restarted(registry, host, catalogue, kFolder);
+    restarted.Initialise();
+    restarted.RecordDate(0);
+    EXPECT_EQ(restarted.Text(), "");
+    EXPECT_FALSE(host.FileExists(path));
+
+    EXPECT_EQ(restarted.LookUp("Quick Edit"), "1/2/2008");
+    EXPECT_EQ(File(), FirstRun("1/2/2008"));
+    EXPECT_EQ(restarted.Text(), File());
+    EXPECT_EQ(Flag(), DwordValue(1));
+}
+
+// The failed rename is in the conformance suite; a failed write must do the same, and a
+// missing line is not lost to a half-done save.
+TEST_F(DateStoreTest, FailedWriteKeepsTheOldFileAndText) {
+    StartWith(kEarlier);
+    host.failWrites.insert(temp);
+    store.RecordDate(0);
+    EXPECT_EQ(File(), kEarlier);
+    EXPECT_EQ(store.Text(), kEarlier);
+
+    host.files[path] = Line("Quick Edit", "8/9/2006");
+    store.Initialise();
+    EXPECT_EQ(store.LookUp("Accessories"), "");
+    EXPECT_EQ(File(), Line("Quick Edit", "8/9/2006"));
+    EXPECT_FALSE(host.FileExists(temp));
+}
+
+TEST_F(DateStoreTest, FailedFirstRunLeavesTheFlagClear) {
+    host.failRenames.insert(path);
+    store.Initialise();
+    EXPECT_FALSE(host.FileExists(path));
+    EXPECT_FALSE(host.FileExists(temp));
+    EXPECT_EQ(store.Text(), "");
+    EXPECT_EQ(Flag(), std::nullopt);
+
+    host.failRenames.clear();
+    store.Initialise();
+    EXPECT_EQ(File(), FirstRun("3/5/2007"));
+    EXPECT_EQ(Flag(), DwordValue(1));
+}
+
+TEST_F(DateStoreTest, UnopenableProgramKeyLeavesEverythingEmpty) {
+    registry.FailOn(RegOp::Create, hive::CurrentUser, kKey, err::AccessDenied);
+    store.Initialise();
+    EXPECT_EQ(store.LookUp("Accessories"), "");
+    EXPECT_EQ(store.Text(), "");
+    EXPECT_TRUE(host.files.empty());
+    EXPECT_EQ(Sets(), 0u);
+    EXPECT_FALSE(KeyExists(registry, hive::CurrentUser, kKey));
+}
+
+// Neither set nor clear: keep what the file holds rather than write over it.
+TEST_F(DateStoreTest, UnreadableFlagKeepsTheFile) {
+    host.files[path] = kEarlier;
+    registry.FailOn(RegOp::Query, hive::CurrentUser, kKey, err::AccessDenied);
+    store.Initialise();
+    EXPECT_EQ(store.Text(), kEarlier);
+    EXPECT_EQ(File(), kEarlier);
+    EXPECT_EQ(Sets(), 0u);
+}
+
+// Every built-in name finds its own line: none is cut short by another or appended again.
+TEST_F(DateStoreTest, EveryBuiltInNameFindsItsOwnDate) {
+    const TweakCatalogue full = BuildCatalogue();
+    DateStore dates(registry, host, full, kFolder);
+    dates.Initialise();
+    host.today = {2007, 3, 6};
+    ASSERT_EQ(full[89].name, full[201].name);
+    dates.RecordDate(89);
+    for (const TweakRecord& record : full) {
+        EXPECT_EQ(dates.LookUp(record.name), record.name == full[89].name ? "3/6/2007" : "3/5/2007")
+            << record.tweakId;
+    }
+    const std::string file = File();
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 312);
+}
+
+}  // namespace
+}  // namespace tallowick
