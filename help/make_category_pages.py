@@ -25,7 +25,7 @@ import sys
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parent.parent
-CATALOGUE = REPO / "shell" / "tweak_catalogue.cpp"
+CATALOGUE = REPO / "model" / "tweak_catalogue.cpp"
 APP_CORE = REPO / "shell" / "app_core.cpp"
 OUT = REPO / "help" / "English"
 PROJECT = "English"
