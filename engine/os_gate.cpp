@@ -41,11 +41,13 @@ bool Passes(const OsVersionInfo& os, const Gate& gate) {
            (gate.win98 && os.IsWin98()) || (gate.winMe && os.IsWinMe());
 }
 
-bool CheckGate(TweakContext& ctx, const Gate& gate, bool flipMainCheck, PageId page) {
+bool CheckGate(TweakContext& ctx, const Gate& gate, Refusal refusal, PageId page) {
     if (Passes(OsVersionInfo(ctx.host), gate))
         return true;
-    if (flipMainCheck)
+    if (refusal == Refusal::FlipMainCheck)
         ctx.pages.SetCheck(page, ctl::MainCheck, !ctx.pages.IsChecked(page, ctl::MainCheck));
+    else if (refusal == Refusal::ClearMainCheck)
+        ctx.pages.SetCheck(page, ctl::MainCheck, false);
     ShowAlert(ctx, gate.alertId);
     return false;
 }

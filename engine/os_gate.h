@@ -66,11 +66,15 @@ inline constexpr Gate Win2000Only      {false, false, false, false, true,  false
 // True when any of the gate's versions is the running one.
 bool Passes(const OsVersionInfo& os, const Gate& gate);
 
+// What a refused version does to the page's main checkbox 1013 besides the alert: leave
+// it, flip it back (so the page shows the state before the user's click), or clear it.
+enum class Refusal { Leave, FlipMainCheck, ClearMainCheck };
+
 // The first step of a gated ApplyHandler. When the running version is not one of the
-// gate's: flips `page`'s main checkbox 1013 back if `flipMainCheck` (so the page shows
-// the state before the user's click), shows the alert without an owner window, and
-// returns false; the handler then writes nothing and records no date. Otherwise true.
-bool CheckGate(TweakContext& ctx, const Gate& gate, bool flipMainCheck, PageId page);
+// gate's: does `refusal` to `page`'s main checkbox, shows the alert without an owner
+// window, and returns false; the handler then writes nothing and records no date.
+// Otherwise true.
+bool CheckGate(TweakContext& ctx, const Gate& gate, Refusal refusal, PageId page);
 
 // The alert every handler shows: the localised text `textId` under the localised caption
 // kStringAlertCaption, error icon, no owner window.

@@ -37,34 +37,6 @@ long OpenForWrite(Registry& registry, RegKey hive, const std::string& parentPath
     return err::Success;
 }
 
-long WriteValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                const std::string& createLeaf, const char* name, std::uint32_t type,
-                const std::uint8_t* data, std::uint32_t size, TweakContext* recordDate) {
-    KeyHandle connected(registry);
-    KeyHandle parent(registry);
-    KeyHandle leaf(registry);
-    RegKey target = 0;
-    long rc =
-        OpenForWrite(registry, hive, parentPath, createLeaf, connected, parent, leaf, &target);
-    if (rc != err::Success)
-        return rc;
-    // The date goes with a write that can happen, never with one whose key is missing.
-    if (recordDate)
-        recordDate->RecordDate();
-    return registry.SetValue(target, name, type, data, size);
-}
-
-// A text passed as a C string with its length: the byte after the counted ones is the
-// terminator, which the registry stores as Windows does.
-long WriteString(Registry& registry, RegKey hive, const std::string& parentPath,
-                 const std::string& createLeaf, const char* name, std::uint32_t type,
-                 const std::string& text, TweakContext* recordDate) {
-    const char* chars = text.c_str();
-    return WriteValue(registry, hive, parentPath, createLeaf, name, type,
-                      reinterpret_cast<const std::uint8_t*>(chars),
-                      static_cast<std::uint32_t>(std::strlen(chars)), recordDate);
-}
-
 // Connects `hive` and opens `path` under it with full access, for the deletes that act on
 // an opened key.
 long OpenForDelete(Registry& registry, RegKey hive, const std::string& path, KeyHandle& connected,
@@ -128,35 +100,34 @@ std::string TextFromBytes(const std::vector<std::uint8_t>& data) {
     return text;
 }
 
-long WriteDwordValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                     const std::string& createLeaf, const char* name, std::uint32_t value,
-                     TweakContext* recordDate) {
-    const std::vector<std::uint8_t> bytes = DwordBytes(value);
-    return WriteValue(registry, hive, parentPath, createLeaf, name, regtype::Dword, bytes.data(),
-                      static_cast<std::uint32_t>(bytes.size()), recordDate);
+long WriteValue(Registry& registry, RegKey hive, const std::string& parentPath,
+                const std::string& createLeaf, const char* name, std::uint32_t type,
+                const std::uint8_t* data, std::uint32_t size, TweakContext* recordDate) {
+    KeyHandle connected(registry);
+    KeyHandle parent(registry);
+    KeyHandle leaf(registry);
+    RegKey target = 0;
+    long rc =
+        OpenForWrite(registry, hive, parentPath, createLeaf, connected, parent, leaf, &target);
+    if (rc != err::Success)
+        return rc;
+    // The date goes with a write that can happen, never with one whose key is missing.
+    if (recordDate)
+        recordDate->RecordDate();
+    return registry.SetValue(target, name, type, data, size);
 }
 
-long WriteTextValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                    const std::string& createLeaf, const char* name, const std::string& text,
-                    TweakContext* recordDate) {
-    return WriteString(registry, hive, parentPath, createLeaf, name, regtype::Sz, text, recordDate);
-}
-
-long WriteExpandTextValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                          const std::string& createLeaf, const char* name, const std::string& text,
-                          TweakContext* recordDate) {
-    return WriteString(registry, hive, parentPath, createLeaf, name, regtype::ExpandSz, text,
-                       recordDate);
-}
-
-long WriteBinaryValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                      const std::string& createLeaf, const char* name,
-                      const std::vector<std::uint8_t>& data, TweakContext* recordDate) {
-    // An empty vector may have no storage; the registry wants a pointer all the same.
-    static const std::uint8_t kNothing = 0;
-    return WriteValue(registry, hive, parentPath, createLeaf, name, regtype::Binary,
-                      data.empty() ? &kNothing : data.data(),
-                      static_cast<std::uint32_t>(data.size()), recordDate);
+long CreateKeyAt(Registry& registry, RegKey hive, const std::string& parentPath,
+                 const std::string& createLeaf, TweakContext* recordDate) {
+    KeyHandle connected(registry);
+    KeyHandle parent(registry);
+    KeyHandle leaf(registry);
+    RegKey target = 0;
+    long rc =
+        OpenForWrite(registry, hive, parentPath, createLeaf, connected, parent, leaf, &target);
+    if (rc == err::Success && recordDate)
+        recordDate->RecordDate();
+    return rc;
 }
 
 long DeleteValueByPath(Registry& registry, RegKey hive, const std::string& path, const char* name) {
@@ -192,32 +163,6 @@ long DeleteSubkeyOf(Registry& registry, RegKey hive, const std::string& parentPa
     if (rc != err::Success)
         return rc;
     return registry.DeleteKey(parent.get(), subkey.c_str());
-}
-
-// The generic writes create the whole path straight under the hive.
-int RegWriteDword(Registry& registry, const std::string& path, const char* name, std::uint32_t data,
-                  RegKey hive) {
-    return WriteDwordValue(registry, hive, "", path, name, data, nullptr) == err::Success ? 0 : 1;
-}
-
-int RegWriteString(Registry& registry, const std::string& path, const char* name,
-                   const std::string& text, RegKey hive) {
-    return WriteTextValue(registry, hive, "", path, name, text, nullptr) == err::Success ? 0 : 1;
-}
-
-std::uint32_t RegReadDword(Registry& registry, const std::string& path, const char* name,
-                           RegKey hive) {
-    return ReadNumber(registry, hive, path, name).value_or(0);
-}
-
-std::uint32_t RegReadDwordLocalMachine(Registry& registry, const std::string& path,
-                                       const char* name) {
-    return RegReadDword(registry, path, name, hive::LocalMachine);
-}
-
-std::string RegReadString(Registry& registry, const std::string& path, const char* name,
-                          RegKey hive) {
-    return ReadText(registry, hive, path, name).value_or(std::string());
 }
 
 int AtoiLikeC(const std::string& text) {

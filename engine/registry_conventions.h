@@ -59,22 +59,15 @@ std::string TextFromBytes(const std::vector<std::uint8_t>& data);
 // that fails ends the write there: nothing is set and no date is recorded. The result is
 // the Win32 code of the failed step, or of the set.
 
-long WriteDwordValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                     const std::string& createLeaf, const char* name, std::uint32_t value,
-                     TweakContext* recordDate);
-// REG_SZ. The byte count is the text's length without its terminating zero; the registry
-// stores the zero itself, as Windows does.
-long WriteTextValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                    const std::string& createLeaf, const char* name, const std::string& text,
-                    TweakContext* recordDate);
-// REG_EXPAND_SZ, counted as WriteTextValue.
-long WriteExpandTextValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                          const std::string& createLeaf, const char* name, const std::string& text,
-                          TweakContext* recordDate);
-// REG_BINARY, the bytes as given.
-long WriteBinaryValue(Registry& registry, RegKey hive, const std::string& parentPath,
-                      const std::string& createLeaf, const char* name,
-                      const std::vector<std::uint8_t>& data, TweakContext* recordDate);
+// Sets value `name` to `size` bytes of `type`. A text is counted without its terminating
+// zero, which must follow it in memory: the registry then stores the zero itself, as
+// Windows' RegSetValueExA does.
+long WriteValue(Registry& registry, RegKey hive, const std::string& parentPath,
+                const std::string& createLeaf, const char* name, std::uint32_t type,
+                const std::uint8_t* data, std::uint32_t size, TweakContext* recordDate);
+// Only the opening and creating, for a key whose presence is the setting.
+long CreateKeyAt(Registry& registry, RegKey hive, const std::string& parentPath,
+                 const std::string& createLeaf, TweakContext* recordDate);
 
 // --- Deleting --- Each connects `hive` first; the Win32 code of the first failed step.
 
@@ -88,23 +81,6 @@ long DeleteValueOfKey(Registry& registry, RegKey hive, const std::string& path, 
 // the NT family when the subkey has subkeys of its own.
 long DeleteSubkeyOf(Registry& registry, RegKey hive, const std::string& parentPath,
                     const std::string& subkey);
-
-// --- The generic routines, for handlers whose key or value names are computed ---
-
-// Creates the key when missing and writes a REG_DWORD: 0 on success, 1 on any failure.
-int RegWriteDword(Registry& registry, const std::string& path, const char* name, std::uint32_t data,
-                  RegKey hive);
-// Creates the key when missing and writes a REG_SZ: 0 on success, 1 on any failure.
-int RegWriteString(Registry& registry, const std::string& path, const char* name,
-                   const std::string& text, RegKey hive);
-// The value as a number; 0 when the hive, key or value is missing or unreadable.
-std::uint32_t RegReadDword(Registry& registry, const std::string& path, const char* name,
-                           RegKey hive);
-std::uint32_t RegReadDwordLocalMachine(Registry& registry, const std::string& path,
-                                       const char* name);
-// The value as a text; "" when anything is missing or unreadable.
-std::string RegReadString(Registry& registry, const std::string& path, const char* name,
-                          RegKey hive);
 
 // --- Between controls and data ---
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,7 @@ class Registry;
 class Host;
 class DateStore;
 class Language;
+struct Declared;
 
 // Everything a ShowHandler or ApplyHandler may use. All references are borrowed from
 // the application core and valid for the duration of one handler call.
@@ -57,6 +59,8 @@ struct TweakHandlers {
     ApplyHandler apply;  // empty for nodes that cannot be applied
     BrowseKind browse = BrowseKind::File;
     std::optional<Enables> enables;
+    // The declaration the handlers come from; null for handwritten ones.
+    std::shared_ptr<const Declared> declared;
 };
 
 // The handler table that the categories fill in, one category at a time.
@@ -66,13 +70,14 @@ class HandlerTable {
     // declarations: std::logic_error, at start-up.
     void Register(TweakId id, TweakHandlers handlers);
     void Register(TweakId id, ShowHandler show, ApplyHandler apply = {}) {
-        Register(id, TweakHandlers{std::move(show), std::move(apply), BrowseKind::File, {}});
+        Register(id, TweakHandlers{std::move(show), std::move(apply), BrowseKind::File, {}, {}});
     }
     const TweakHandlers* Find(TweakId id) const {
         auto it = table_.find(id);
         return it == table_.end() ? nullptr : &it->second;
     }
     std::size_t size() const { return table_.size(); }
+    const std::map<TweakId, TweakHandlers>& All() const { return table_; }
 
   private:
     std::map<TweakId, TweakHandlers> table_;

@@ -75,17 +75,21 @@ class CheckGateTest : public ::testing::Test {
     TweakContext ctx = h.Context(11);
 };
 
-TEST_F(CheckGateTest, RefusalShowsTheAlertAndFlipsTheBoxOnlyWhenAsked) {
+TEST_F(CheckGateTest, RefusalShowsTheAlertAndFlipsOrClearsTheBoxOnlyWhenAsked) {
     h.host.version = OsVersion{6, 0, 6000, 2};
     h.pages.SetCheck(kPage, 1013, true);  // the user's click before Apply
-    EXPECT_FALSE(CheckGate(ctx, gate::NtFamily, true, kPage));
+    EXPECT_FALSE(CheckGate(ctx, gate::NtFamily, Refusal::FlipMainCheck, kPage));
     EXPECT_FALSE(h.pages.IsChecked(kPage, 1013));
-    EXPECT_FALSE(CheckGate(ctx, gate::NtFamily, true, kPage));
+    EXPECT_FALSE(CheckGate(ctx, gate::NtFamily, Refusal::FlipMainCheck, kPage));
     EXPECT_TRUE(h.pages.IsChecked(kPage, 1013));
-    EXPECT_FALSE(CheckGate(ctx, gate::XpOnly, false, kPage));
+    EXPECT_FALSE(CheckGate(ctx, gate::XpOnly, Refusal::Leave, kPage));
     EXPECT_TRUE(h.pages.IsChecked(kPage, 1013));
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(CheckGate(ctx, gate::XpOnly, Refusal::ClearMainCheck, kPage));
+        EXPECT_FALSE(h.pages.IsChecked(kPage, 1013)) << "cleared, not flipped";
+    }
 
-    ASSERT_EQ(h.host.messageBoxes.size(), 3u);
+    ASSERT_EQ(h.host.messageBoxes.size(), 5u);
     const FakeHost::MessageBoxCall& alert = h.host.messageBoxes[0];
     EXPECT_EQ(alert.owner, 0u);
     EXPECT_EQ(alert.text, "These Tweak active only on Windows NT/2000/XP");
@@ -99,7 +103,7 @@ TEST_F(CheckGateTest, PassShowsNothingAndAlertsAreTranslated) {
     const Gate win2000XpNtText = WithAlert(gate::Win2000Xp, kStringOnlyNt2000Xp);
     h.host.version = OsVersion{5, 2, 3790, 2};
     h.pages.SetCheck(kPage, 1013, true);
-    EXPECT_TRUE(CheckGate(ctx, win2000XpNtText, true, kPage));
+    EXPECT_TRUE(CheckGate(ctx, win2000XpNtText, Refusal::FlipMainCheck, kPage));
     EXPECT_TRUE(h.pages.IsChecked(kPage, 1013));
     EXPECT_TRUE(h.host.messageBoxes.empty());
 
@@ -109,7 +113,7 @@ TEST_F(CheckGateTest, PassShowsNothingAndAlertsAreTranslated) {
         "[QuenbyManagerStringTable]\r\n2001=Achtung\r\n2002=Nur NT\r\n";
     h.language.ReadLanguageName();
     h.host.version = OsVersion{4, 0, 1381, 2};
-    EXPECT_FALSE(CheckGate(ctx, win2000XpNtText, false, kPage));
+    EXPECT_FALSE(CheckGate(ctx, win2000XpNtText, Refusal::Leave, kPage));
     ASSERT_EQ(h.host.messageBoxes.size(), 1u);
     EXPECT_EQ(h.host.messageBoxes[0].text, "Nur NT");
     EXPECT_EQ(h.host.messageBoxes[0].caption, "Achtung");

@@ -109,7 +109,7 @@ class PagesTest : public ::testing::Test {
         });
     }
     static TweakHandlers Declared(BrowseKind browse, std::optional<Enables> enables = {}) {
-        return TweakHandlers{{}, {}, browse, std::move(enables)};
+        return TweakHandlers{{}, {}, browse, std::move(enables), {}};
     }
 
     MemoryPages pages{PageLayouts()};

@@ -1,5 +1,7 @@
 #include "engine/registry_conventions.h"
 
+#include "engine/declarations.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -39,7 +41,7 @@ class WatchedRegistry : public MemoryRegistry {
 };
 
 constexpr TweakId kTweak = 11;
-const char* const kKey = "Software\\Tallowick Test";
+constexpr const char* kKey = "Software\\Tallowick Test";
 constexpr RegKey kCU = hive::CurrentUser;
 constexpr RegKey kLM = hive::LocalMachine;
 
@@ -55,8 +57,8 @@ class ConventionsTest : public ::testing::Test {
 
     // The harness keeps the dates; the helpers under test get their own registry.
     TweakHarness h;
-    TweakContext ctx = h.Context(kTweak);
     WatchedRegistry reg;
+    TweakContext ctx{reg, h.host, h.pages, h.catalogue, h.dates, h.language, kTweak, 0};
 };
 
 const std::string kValues = std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\") + kKey + "]\n" +
@@ -69,13 +71,11 @@ TEST_F(ConventionsTest, ReadsNeverAskForWriteAccess) {
     reg.denyWrite = true;
     EXPECT_EQ(ReadNumber(reg, kLM, kKey, "Number"), 42u);
     EXPECT_EQ(ReadText(reg, kLM, kKey, nullptr), "default");
-    EXPECT_EQ(RegReadDwordLocalMachine(reg, kKey, "Number"), 42u);
-    EXPECT_EQ(RegReadString(reg, kKey, "LongText", kLM), "abcd");
-    EXPECT_EQ(reg.openMasks, std::vector<std::uint32_t>(4, access::Read));
+    EXPECT_EQ(reg.openMasks, std::vector<std::uint32_t>(2, access::Read));
 
     // Writes ask for everything, so the same user is refused there, and no date is kept.
     reg.openMasks.clear();
-    EXPECT_EQ(WriteDwordValue(reg, kLM, kKey, "", "Number", 7, &ctx), err::AccessDenied);
+    EXPECT_EQ(StoreData(ctx, {kLM, kKey, "Number"}, Dword(7), true), err::AccessDenied);
     EXPECT_EQ(reg.openMasks, std::vector<std::uint32_t>{access::AllAccess});
     EXPECT_FALSE(h.RecordedToday(kTweak));
 }
@@ -99,24 +99,32 @@ TEST_F(ConventionsTest, ValuesAreReadWholeWhateverTheirType) {
     reg.FailOn(RegOp::Query, kLM, kKey, err::AccessDenied);
     EXPECT_EQ(QueryRegValue(reg, kLM, kKey, "Number", &value), err::AccessDenied);
     EXPECT_EQ(ReadNumber(reg, kLM, kKey, "Number"), std::nullopt);
-    EXPECT_EQ(RegReadDword(reg, kKey, "Number", kLM), 0u);
-    EXPECT_EQ(RegReadString(reg, kKey, "LongText", kLM), "");
 }
 
-TEST_F(ConventionsTest, WritesOpenTheParentAndCreateOnlyTheLeafAsked) {
+TEST_F(ConventionsTest, WritesCreateOnlyWhatTheKeyPolicySays) {
     LoadEmptyKey();
-    EXPECT_EQ(WriteDwordValue(reg, kCU, kKey, "Policies\\System", "Flag", 1, &ctx), err::Success);
+    constexpr const char* kDeep = "Software\\Tallowick Test\\Policies\\System";
+    EXPECT_EQ(StoreData(ctx, {kCU, kDeep, "Flag", CreateTail(2)}, Dword(1), true), err::Success);
     EXPECT_TRUE(h.RecordedToday(kTweak));
-    EXPECT_EQ(WriteDwordValue(reg, kCU, std::string(kKey) + "\\Missing", "", "F", 1, nullptr),
-              err::FileNotFound);
-    EXPECT_EQ(WriteTextValue(reg, kCU, "Software\\Nowhere", "Leaf", "T", "t", nullptr),
-              err::FileNotFound);
-    EXPECT_EQ(WriteBinaryValue(reg, kCU, kKey, "", "Bytes", {1, 0, 255}, nullptr), err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, "Software\\Tallowick Test\\Missing", "F"}, Dword(1), false),
+              err::FileNotFound)
+        << "opened only";
+    EXPECT_EQ(
+        StoreData(ctx, {kCU, "Software\\Nowhere\\Leaf", "T", CreateTail(1)}, Text("t"), false),
+        err::FileNotFound)
+        << "the part above the tail must exist";
+    EXPECT_EQ(StoreData(ctx, {kCU, "Software\\Made\\Whole", "T", kCreateAll}, Text("t"), false),
+              err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Bytes"}, Binary({1, 0, 255}), false), err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Texts"}, MultiText({"a", "bc"}), false), err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Nothing"}, Nothing(), false), err::Success);
     EXPECT_FALSE(KeyExists(reg, kCU, "Software\\Nowhere"));
+    EXPECT_TRUE(KeyExists(reg, kCU, "Software\\Made\\Whole"));
     EXPECT_EQ(reg.ExportRegText(kCU, kKey), R"(Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Tallowick Test]
 "Bytes"=hex:01,00,ff
+"Texts"=hex(7):61,00,00,00,62,00,63,00,00,00,00,00
 
 [HKEY_CURRENT_USER\Software\Tallowick Test\Policies]
 
@@ -126,23 +134,41 @@ TEST_F(ConventionsTest, WritesOpenTheParentAndCreateOnlyTheLeafAsked) {
 )");
 }
 
+TEST_F(ConventionsTest, KeysAreMadeAndRemovedAsTheSetting) {
+    LoadEmptyKey();
+    constexpr Target kLeaf{kCU, "Software\\Tallowick Test\\Leaf", "", CreateTail(1)};
+    constexpr Target kChild{kCU, "Software\\Tallowick Test\\Leaf\\Child", "", CreateTail(1)};
+    EXPECT_FALSE(Matches(ctx, kLeaf, CreateKey()));
+    EXPECT_EQ(StoreData(ctx, kLeaf, CreateKey(), true), err::Success);
+    EXPECT_TRUE(h.RecordedToday(kTweak));
+    EXPECT_TRUE(Matches(ctx, kLeaf, CreateKey()));
+    EXPECT_EQ(StoreData(ctx, kChild, CreateKey(), false), err::Success);
+    EXPECT_EQ(StoreData(ctx, kLeaf, DeleteKey(), false), err::AccessDenied) << "has a subkey";
+    EXPECT_EQ(StoreData(ctx, kChild, DeleteKey(), false), err::Success);
+    EXPECT_EQ(StoreData(ctx, kLeaf, DeleteKey(), false), err::Success);
+    EXPECT_TRUE(Matches(ctx, kLeaf, DeleteKey()));
+    EXPECT_TRUE(KeyExists(reg, kCU, kKey));
+}
+
 TEST_F(ConventionsTest, TheDateFollowsTheOpenAndPrecedesTheSet) {
     LoadEmptyKey();
     reg.FailOn(RegOp::Create, kCU, kKey, err::AccessDenied);
-    EXPECT_EQ(WriteDwordValue(reg, kCU, kKey, "Leaf", "Flag", 1, &ctx), err::AccessDenied);
+    EXPECT_EQ(StoreData(ctx, {kCU, "Software\\Tallowick Test\\Leaf", "Flag", CreateTail(1)},
+                        Dword(1), true),
+              err::AccessDenied);
     EXPECT_FALSE(h.RecordedToday(kTweak));
-    EXPECT_EQ(WriteDwordValue(reg, kCU, kKey, "", "Flag", 1, nullptr), err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Flag"}, Dword(1), false), err::Success);
     EXPECT_FALSE(h.RecordedToday(kTweak)) << "no date asked for";
     reg.FailOn(RegOp::Set, kCU, kKey, err::WriteFault);
-    EXPECT_EQ(WriteTextValue(reg, kCU, kKey, "", "Text", "t", &ctx), err::WriteFault);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Text"}, Text("t"), true), err::WriteFault);
     EXPECT_TRUE(h.RecordedToday(kTweak));
 }
 
 TEST_F(ConventionsTest, TextsAreCountedWithoutTheirTerminator) {
     LoadEmptyKey();
-    EXPECT_EQ(WriteTextValue(reg, kCU, kKey, "", "Name", "Menu", nullptr), err::Success);
-    EXPECT_EQ(WriteExpandTextValue(reg, kCU, kKey, "", "Path", "C:\\x", nullptr), err::Success);
-    EXPECT_EQ(WriteTextValue(reg, kCU, kKey, "", "Blank", "", nullptr), err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Name"}, Text("Menu"), false), err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Path"}, ExpandText("C:\\x"), false), err::Success);
+    EXPECT_EQ(StoreData(ctx, {kCU, kKey, "Blank"}, Text(""), false), err::Success);
     EXPECT_EQ(reg.setSizes, (std::vector<std::uint32_t>{4, 4, 0}));
     // The registry adds the zero as Windows does; an empty text stays empty.
     EXPECT_EQ(ReadValue(reg, kCU, kKey, "Name"), SzValue("Menu"));
@@ -173,21 +199,6 @@ TEST_F(ConventionsTest, DeletesByPathByTreeAndThroughAnOpenedKey) {
 [HKEY_CURRENT_USER\Software\Tallowick Test\Parent\Busy\Child]
 
 )");
-}
-
-TEST_F(ConventionsTest, GenericWritesCreateTheWholePath) {
-    const std::string path = std::string(kKey) + "\\New\\Key";
-    EXPECT_EQ(RegWriteDword(reg, path, "Number", 0xFFFFFFFF, kCU), 0);
-    EXPECT_EQ(RegWriteString(reg, path, "Text", "radio", kCU), 0);
-    EXPECT_EQ(ReadValue(reg, kCU, path, "Number"), DwordValue(0xFFFFFFFF));
-    EXPECT_EQ(ReadValue(reg, kCU, path, "Text"), SzValue("radio"));
-    EXPECT_EQ(RegReadDwordLocalMachine(reg, path, "Number"), 0u) << "HKCU only";
-
-    reg.FailOn(RegOp::Create, kLM, "", err::AccessDenied);
-    EXPECT_EQ(RegWriteDword(reg, path, "Number", 1, kLM), 1);
-    EXPECT_EQ(RegWriteString(reg, path, "Text", "x", kLM), 1);
-    reg.FailOn(RegOp::Set, kCU, "", err::WriteFault);
-    EXPECT_EQ(RegWriteString(reg, path, "Text", "x", kCU), 1);
 }
 
 TEST(ConventionsConversions, NumbersAndSystemRoot) {

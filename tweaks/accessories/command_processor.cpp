@@ -1,15 +1,14 @@
 // The Command Processor group: settings of the Windows command interpreter.
 //
-// Most tweaks are declarations. Two shapes are written by hand: the folder menu entry (2),
-// whose checkbox switches a key with a subkey and whose command line depends on the
-// Windows family, and the completion keys (8, 10), whose pages carry one combo per scope
-// and whose first choice deletes the value.
+// Most tweaks are declarations. The folder menu entry (2) is written by hand: its checkbox
+// switches a key with a subkey, its empty label is refused, and its command line depends
+// on the Windows family.
 #include <cstdint>
 #include <string>
 
+#include "engine/declarations.h"
 #include "engine/os_gate.h"
 #include "engine/registry_conventions.h"
-#include "engine/tweak_engine.h"
 #include "model/language.h"
 #include "platform/page_layouts.h"
 #include "tweaks/accessories/accessories.h"
@@ -90,202 +89,113 @@ void ApplyFolderPrompt(TweakContext& ctx) {
     SetDefaultText(registry, command.get(), PromptCommandLine(ctx));
 }
 
-// --- 8 and 10: completion keys, one combo per scope -------------------------------
-
-// Combo index to the control character stored; index 0 removes the value instead, and no
-// selection (or any index past the table) stores 0xFFFFFFFF.
-constexpr std::uint32_t kCompletionChars[] = {0, 0x08, 0x09, 0x04, 0x06};
-constexpr const char* kCompletionNames[] = {"Not set", "Ctrl+H", "Tab", "Ctrl+D", "Ctrl+F"};
-constexpr int kCompletionCount = 5;
-constexpr std::uint32_t kNoCompletionChoice = 0xFFFFFFFF;
-
-struct CompletionTweak {
-    TweakId id;
-    const char* value;
-    const char* userLabel;
-    const char* machineLabel;
-    Gate gate;
-};
-
-// Written in this order: the user's setting first.
-struct CompletionScope {
-    RegKey hive;
-    int combo;
-};
-constexpr CompletionScope kCompletionScopes[] = {
-    {ScopeCurrentUser, ctl::Combo1},
-    {ScopeAllUsers, ctl::Combo2},
-};
-
-// The item that stores `number`; -1 (no selection) for a number the table does not give.
-int CompletionIndex(std::uint32_t number) {
-    for (int i = 1; i < kCompletionCount; ++i) {
-        if (kCompletionChars[i] == number)
-            return i;
-    }
-    return -1;
-}
-
-void ShowCompletion(TweakContext& ctx, TweakId id, const CompletionTweak& tweak) {
-    constexpr PageId page = PageId::ComboCheckPage;
-    ShowTweakPage(ctx, id, page, {ctl::Label1, ctl::Combo1, ctl::Label2, ctl::Combo2});
-    ctx.pages.SetText(page, ctl::Label1, tweak.userLabel);
-    ctx.pages.SetText(page, ctl::Label2, tweak.machineLabel);
-    for (const CompletionScope& scope : kCompletionScopes) {
-        ctx.pages.ComboReset(page, scope.combo);
-        for (const char* name : kCompletionNames)
-            ctx.pages.ComboAddString(page, scope.combo, name);
-        if (auto number = ReadNumber(ctx.registry, scope.hive, kProcessorKey, tweak.value))
-            ctx.pages.ComboSetCurSel(page, scope.combo, CompletionIndex(*number));
-    }
-}
-
-void ApplyCompletion(TweakContext& ctx, const CompletionTweak& tweak) {
-    constexpr PageId page = PageId::ComboCheckPage;
-    if (!CheckGate(ctx, tweak.gate, false, page))
-        return;
-    ctx.RecordDate();
-    for (const CompletionScope& scope : kCompletionScopes) {
-        const int index = ctx.pages.ComboGetCurSel(page, scope.combo);
-        const Location where{scope.hive, kProcessorKey, "", tweak.value};
-        if (index == 0) {
-            StoreData(ctx, where, Delete(), false);
-        } else {
-            const bool listed = index > 0 && index < kCompletionCount;
-            StoreData(ctx, where, Dword(listed ? kCompletionChars[index] : kNoCompletionChoice),
-                      false);
-        }
-    }
-}
-
-void Register(HandlerTable& table, const CompletionTweak& tweak) {
-    table.Register(
-        tweak.id, [tweak](TweakContext& ctx, TweakId id) { ShowCompletion(ctx, id, tweak); },
-        [tweak](TweakContext& ctx) { ApplyCompletion(ctx, tweak); });
-}
-
 // --- The declared tweaks --------------------------------------------------------------
 
-constexpr CheckTweak kAllowUncPaths{
-    .id = 3,
-    .caption = "Allow UNC Paths at the Command Prompt",
-    .where = {hive::CurrentUser, kProcessorKey, "", "DisableUNCCheck"},
-    .checked = Dword(1),
-    .unchecked = Dword(0),
-    .gate = gate::NtFamily,
-    .flip = true,
-    .date = DateAt::EachWrite,
-};
+// A checkbox of the processor's own key in HKCU: refused versions put the box back, and
+// the date goes with the write, so a machine without the key records nothing.
+Declared ProcessorCheck(TweakId id, const char* caption, Target at, Data on, Data off, Gate gate) {
+    return Declared{.id = id,
+                    .fields = {Box{.caption = caption, .at = {at}, .on = on, .off = off}},
+                    .gate = gate,
+                    .refusal = Refusal::FlipMainCheck,
+                    .date = DateAt::EachWrite};
+}
+
+// The completion keys: one combo per scope, HKCU written first. The first item removes the
+// value; no selection stores 0xFFFFFFFF, which the interpreter takes as no key; a stored
+// character no item names shows no selection.
+Declared Completion(TweakId id, const char* value, const char* userLabel, const char* machineLabel,
+                    Gate gate) {
+    const std::vector<Item> keys = {{"Not set", DeleteValue()},
+                                    {"Ctrl+H", Dword(0x08)},
+                                    {"Tab", Dword(0x09)},
+                                    {"Ctrl+D", Dword(0x04)},
+                                    {"Ctrl+F", Dword(0x06)}};
+    constexpr Target kProcessor{hive::CurrentUser, kProcessorKey, ""};
+    const Target user = kProcessor.Named(value);
+    return Declared{.id = id,
+                    .page = PageId::ComboCheckPage,
+                    .fields = {Choice{.control = ctl::Combo1,
+                                      .label = userLabel,
+                                      .items = keys,
+                                      .at = {user},
+                                      .none = Dword(0xFFFFFFFF)},
+                               Choice{.control = ctl::Combo2,
+                                      .label = machineLabel,
+                                      .items = keys,
+                                      .at = {user.Under(hive::LocalMachine)},
+                                      .none = Dword(0xFFFFFFFF)}},
+                    .gate = gate};
+}
 
 // DefaultColor is a console attribute: background in the high nibble, text in the low
 // one. The row's index is what is stored, so row n is attribute n: each text colour on
 // black, named as the COLOR command names them. 0 leaves the console's own colours.
-const ChoiceTweak kPromptColors{
-    .id = 5,
-    .control = ChoiceTweak::Control::List,
-    .label = "",
-    .column = "Text Color on Black Background",
-    .choices = {"Console Default (no color set)", "Blue", "Green", "Aqua", "Red", "Purple",
-                "Yellow", "White", "Gray", "Light Blue", "Light Green", "Light Aqua", "Light Red",
-                "Light Purple", "Light Yellow", "Bright White"},
-    .stored = {},
-    .where = {hive::CurrentUser, kProcessorKey, "", "DefaultColor"},
-    .gate = gate::NtFamily,
-    .date = DateAt::First,
-    .note = false,  // the ListPage has no note static
-};
+Declared PromptColors() {
+    return Declared{.id = 5,
+                    .page = PageId::ListPage,
+                    .fields = {Choice{
+                        .control = ctl::List,
+                        .label = "Text Color on Black Background",
+                        .items = IndexItems({"Console Default (no color set)", "Blue", "Green",
+                                             "Aqua", "Red", "Purple", "Yellow", "White", "Gray",
+                                             "Light Blue", "Light Green", "Light Aqua", "Light Red",
+                                             "Light Purple", "Light Yellow", "Bright White"}),
+                        .at = {{hive::CurrentUser, kProcessorKey, "DefaultColor"}}}},
+                    .gate = gate::NtFamily};
+}
 
-constexpr CheckTweak kDisableExtensions{
-    .id = 6,
-    .caption = "Disable Command Processor Extensions",
-    .where = {hive::CurrentUser, kProcessorKey, "", "EnableExtensions"},
-    .checked = Dword(0),
-    .unchecked = Dword(1),
-    .gate = gate::Win2000Xp,
-    .flip = true,
-    .date = DateAt::EachWrite,
-};
+// The policy's own meanings of 0, 1 and 2. Only the policy's last key is created.
+Declared DisableCommandPrompt() {
+    return Declared{.id = 7,
+                    .page = PageId::ListPage,
+                    .fields = {Choice{
+                        .control = ctl::List,
+                        .label = "Command Prompt and Batch Files",
+                        .items = IndexItems({"Allow the command prompt and batch files",
+                                             "Disable the command prompt and batch files",
+                                             "Disable the command prompt but allow batch files"}),
+                        .at = {{hive::CurrentUser, "Software\\Policies\\Microsoft\\Windows\\System",
+                                "DisableCMD", CreateTail(2)}}}},
+                    .gate = gate::Win2000Xp};
+}
 
-// The policy's own meanings of 0, 1 and 2.
-const ChoiceTweak kDisableCommandPrompt{
-    .id = 7,
-    .control = ChoiceTweak::Control::List,
-    .label = "",
-    .column = "Command Prompt and Batch Files",
-    .choices = {"Allow the command prompt and batch files",
-                "Disable the command prompt and batch files",
-                "Disable the command prompt but allow batch files"},
-    .stored = {},
-    .where = {hive::CurrentUser, "Software\\Policies\\Microsoft\\Windows\\System",
-              "Windows\\System", "DisableCMD"},
-    .gate = gate::Win2000Xp,
-    .date = DateAt::First,
-    .note = false,  // the ListPage has no note static
-};
-
-constexpr CompletionTweak kCommandCompletion{
-    .id = 8,
-    .value = "CompletionChar",
-    .userLabel = "Completion Key (Current User)",
-    .machineLabel = "Completion Key (All Users)",
-    .gate = gate::NtFamily,
-};
-
-constexpr CheckTweak kDelayedExpansion{
-    .id = 9,
-    .caption = "Enable Delayed Environment Variable Expansion",
-    .where = {hive::CurrentUser, kProcessorKey, "", "DelayedExpansion"},
-    .checked = Dword(1),
-    .unchecked = Dword(0),
-    .gate = gate::Win2000Xp,
-    .flip = true,
-    .date = DateAt::EachWrite,
-};
-
-// Passes on 2000 and XP only, yet its alert names NT as well.
-constexpr CompletionTweak kDirectoryCompletion{
-    .id = 10,
-    .value = "PathCompletionChar",
-    .userLabel = "Directory Completion Key (Current User)",
-    .machineLabel = "Directory Completion Key (All Users)",
-    .gate = WithAlert(gate::Win2000Xp, kStringOnlyNt2000Xp),
-};
-
-constexpr CheckTweak kQuickEdit{
-    .id = 11,
-    .caption = "Enable Quick Edit the Command Prompt",
-    .where = {hive::CurrentUser, "Console", "", "QuickEdit"},
-    .checked = Dword(1),
-    .unchecked = Dword(0),
-    .gate = gate::NtFamily,
-    .flip = true,
-    .date = DateAt::EachWrite,
-};
-
-const EditTweak kStartupCommand{
-    .id = 12,
-    .fields = {{"The Command or Program Path:",
-                {hive::CurrentUser, kProcessorKey, "", "AutoRun"},
-                Store::Text,
-                true}},
-    .gate = WithAlert(gate::Win2000Xp, kStringOnlyNt2000Xp),
-    .date = DateAt::First,
-    .whenEmpty = kDeleteWhenEmpty,
-};
+// The command run whenever the interpreter starts; an empty edit removes it.
+Declared StartupCommand() {
+    return Declared{.id = 12,
+                    .page = PageId::PathEditPage,
+                    .fields = {EditRow{.label = "The Command or Program Path:",
+                                       .at = {{hive::CurrentUser, kProcessorKey, "AutoRun"}},
+                                       .empty = kDeleteEmpty}},
+                    // Passes on 2000 and XP only, yet its alert names NT as well.
+                    .gate = WithAlert(gate::Win2000Xp, kStringOnlyNt2000Xp)};
+}
 
 }  // namespace
 
 void RegisterCommandProcessor(HandlerTable& table) {
     table.Register(kFolderPromptTweak, ShowFolderPrompt, ApplyFolderPrompt);
-    Register(table, kAllowUncPaths);
-    Register(table, kPromptColors);
-    Register(table, kDisableExtensions);
-    Register(table, kDisableCommandPrompt);
-    Register(table, kCommandCompletion);
-    Register(table, kDelayedExpansion);
-    Register(table, kDirectoryCompletion);
-    Register(table, kQuickEdit);
-    Register(table, kStartupCommand);
+    Register(table, ProcessorCheck(3, "Allow UNC Paths at the Command Prompt",
+                                   {hive::CurrentUser, kProcessorKey, "DisableUNCCheck"}, Dword(1),
+                                   Dword(0), gate::NtFamily));
+    Register(table, PromptColors());
+    Register(table, ProcessorCheck(6, "Disable Command Processor Extensions",
+                                   {hive::CurrentUser, kProcessorKey, "EnableExtensions"}, Dword(0),
+                                   Dword(1), gate::Win2000Xp));
+    Register(table, DisableCommandPrompt());
+    Register(table, Completion(8, "CompletionChar", "Completion Key (Current User)",
+                               "Completion Key (All Users)", gate::NtFamily));
+    Register(table, ProcessorCheck(9, "Enable Delayed Environment Variable Expansion",
+                                   {hive::CurrentUser, kProcessorKey, "DelayedExpansion"}, Dword(1),
+                                   Dword(0), gate::Win2000Xp));
+    // Passes on 2000 and XP only, yet its alert names NT as well.
+    Register(table, Completion(10, "PathCompletionChar", "Directory Completion Key (Current User)",
+                               "Directory Completion Key (All Users)",
+                               WithAlert(gate::Win2000Xp, kStringOnlyNt2000Xp)));
+    Register(table, ProcessorCheck(11, "Enable Quick Edit the Command Prompt",
+                                   {hive::CurrentUser, "Console", "QuickEdit"}, Dword(1), Dword(0),
+                                   gate::NtFamily));
+    Register(table, StartupCommand());
 }
 
 }  // namespace tallowick

@@ -1,6 +1,6 @@
 // The "Registry Editor" group. Its third node, the repair of the editor's saved state,
 // shares its handlers with the Troubleshooting repair and is registered there.
-#include "engine/tweak_engine.h"
+#include "engine/declarations.h"
 #include "tweaks/accessories/accessories.h"
 
 namespace tallowick {
@@ -14,32 +14,23 @@ constexpr const char* kRegFileVerbs = "regfile\\shell";
 constexpr const char* kSystemPolicies =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
 
-const CheckTweak kAvoidAccidentalImports{
-    .id = 26,
-    .caption = "Make \"edit\" default action",
-    .where = {hive::ClassesRoot, kRegFileVerbs, kRegFileVerbs, ""},
-    .checked = Text("edit"),
-    .unchecked = Text(""),
-    .gate = std::nullopt,
-};
-
-const DualCheckTweak kDisableRegistryTools{
-    .id = 27,
-    .userCaption = "Disable Registry Editing Tools (Current User).",
-    .machineCaption = "Disable Registry Editing Tools (All Users).",
-    .path = kSystemPolicies,
-    .create = kSystemPolicies,
-    .value = "DisableRegistryTools",
-    .checked = Dword(1),
-    .unchecked = Dword(0),
-    .gate = gate::Win2000MeXp,
-};
-
 }  // namespace
 
 void RegisterRegistryEditorGroup(HandlerTable& table) {
-    Register(table, kAvoidAccidentalImports);
-    Register(table, kDisableRegistryTools);
+    // The verbs key is made whole when missing.
+    Register(table,
+             Declared{.id = 26,
+                      .fields = {Box{.caption = "Make \"edit\" default action",
+                                     .at = {{hive::ClassesRoot, kRegFileVerbs, "", kCreateAll}},
+                                     .on = Text("edit"),
+                                     .off = Text("")}}});
+    Register(table, Declared{.id = 27,
+                             .fields = BothScopes("Disable Registry Editing Tools (Current User).",
+                                                  "Disable Registry Editing Tools (All Users).",
+                                                  {hive::CurrentUser, kSystemPolicies,
+                                                   "DisableRegistryTools", kCreateAll},
+                                                  Dword(1), Dword(0)),
+                             .gate = gate::Win2000MeXp});
 }
 
 }  // namespace tallowick

@@ -3,9 +3,9 @@
 // the user's hive, which keeps a copy of the machine policies set through it.
 #include <cstdint>
 
+#include "engine/declarations.h"
 #include "engine/page_behaviour.h"
 #include "engine/registry_conventions.h"
-#include "engine/tweak_engine.h"
 #include "platform/page_layouts.h"
 #include "tweaks/accessories/accessories.h"
 
@@ -23,11 +23,13 @@ constexpr const char* kMirroredInstallerPolicies =
 
 // The key under HKLM is only opened: without it nothing is written there. Below the
 // mirror the whole installer policy path is created.
-constexpr Location MachinePolicy(const char* value) {
-    return Location{hive::LocalMachine, kInstallerPolicies, "", value};
+constexpr Target kMachinePolicy{hive::LocalMachine, kInstallerPolicies, ""};
+constexpr Target kMirroredPolicy{hive::CurrentUser, kMirroredInstallerPolicies, "", CreateTail(5)};
+constexpr Target MachinePolicy(const char* value) {
+    return kMachinePolicy.Named(value);
 }
-constexpr Location MirroredPolicy(const char* value) {
-    return Location{hive::CurrentUser, kMirroredInstallerPolicies, kInstallerPolicies, value};
+constexpr Target MirroredPolicy(const char* value) {
+    return kMirroredPolicy.Named(value);
 }
 
 // True only when the key opens and has neither subkeys nor values; a key that cannot be
@@ -103,16 +105,16 @@ void ApplyDisableInstaller(TweakContext& ctx) {
 
 // --- 40: Remote Administration of Windows Installer.
 
-const CheckTweak kRemoteAdministration{
-    .id = 40,
-    .caption = "Enable Remote Administration of Windows Installer",
-    .where = MachinePolicy("EnableAdminTSRemote"),
-    .checked = Dword(1),
-    .unchecked = Dword(0),
-    .gate = gate::Win2000Xp,
-    .flip = true,
-    .date = DateAt::EachWrite,
-};
+Declared RemoteAdministration() {
+    return Declared{.id = 40,
+                    .fields = {Box{.caption = "Enable Remote Administration of Windows Installer",
+                                   .at = {MachinePolicy("EnableAdminTSRemote")},
+                                   .on = Dword(1),
+                                   .off = Dword(0)}},
+                    .gate = gate::Win2000Xp,
+                    .refusal = Refusal::FlipMainCheck,
+                    .date = DateAt::EachWrite};
+}
 
 // --- 41: Windows Installer Logging. The letters are shown for reference: checking the
 // box always turns on the same full set.
@@ -155,10 +157,10 @@ void ShowLogging(TweakContext& ctx, TweakId id) {
         ctx.pages.ListSetItemText(page, ctl::List, row, 1, option.option);
         ++row;
     }
-    const Location machine = MachinePolicy("Logging");
-    const Location mirrored = MirroredPolicy("Logging");
-    if (ReadRegValue(ctx.registry, machine.hive, machine.path, machine.value) &&
-        ReadRegValue(ctx.registry, mirrored.hive, mirrored.path, mirrored.value)) {
+    const Target machine = MachinePolicy("Logging");
+    const Target mirrored = MirroredPolicy("Logging");
+    if (ReadRegValue(ctx.registry, machine.hive, machine.key, machine.value) &&
+        ReadRegValue(ctx.registry, mirrored.hive, mirrored.key, mirrored.value)) {
         ctx.pages.SetCheck(page, ctl::MainCheck, true);
     }
 }
@@ -179,7 +181,7 @@ void ApplyLogging(TweakContext& ctx) {
 
 void RegisterWindowsInstaller(HandlerTable& table) {
     table.Register(39, ShowDisableInstaller, ApplyDisableInstaller);
-    Register(table, kRemoteAdministration);
+    Register(table, RemoteAdministration());
     table.Register(41, ShowLogging, ApplyLogging);
 }
 

@@ -1,7 +1,7 @@
 #include "tweaks/troubleshooting/troubleshooting.h"
 
+#include "engine/declarations.h"
 #include "engine/page_behaviour.h"
-#include "engine/tweak_engine.h"
 #include "platform/page_layouts.h"
 
 namespace tallowick {
