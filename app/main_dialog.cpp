@@ -6,6 +6,7 @@
 
 #include "app/about_box.h"
 #include "app/color_combo.h"
+#include "app/html_help.h"
 #include "app/picture.h"
 #include "app/resource.h"
 #include "app/window_text.h"
@@ -23,7 +24,6 @@ constexpr DWORD kTreeStyle = 0x30670003;
 constexpr DWORD kColumnFormat = 0x504144;
 constexpr int kColumnWidth = 500;
 constexpr COLORREF kImageMask = RGB(255, 0, 0);
-constexpr UINT kHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
 
 // The skin class of a page control, by its kind; edits, combos and lists keep their look.
 const char* SkinClassOf(ControlKind kind) {
@@ -389,8 +389,7 @@ void MainDialog::OnSelect() {
 }
 
 void MainDialog::ShowHelp() {
-    help_.Call(nullptr, HelpFilePath(core_.ProgramFolder(), core_.Lang().Name()), kHelpDisplayTopic,
-               0);
+    ShowHelpFile(core_.ProgramFolder(), core_.Lang().Name());
 }
 
 void MainDialog::OnSplitterMoved(int delta) {

@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 
-#include "app/html_help.h"
 #include "app/skin_engine.h"
 #include "app/splash.h"
 #include "app/splitter_bar.h"
@@ -72,7 +71,6 @@ class MainDialog {
     SplashScreen splash_;
     SplitterBar splitter_;
     TreeList tree_;
-    HtmlHelp help_;
     std::map<PageId, HWND> pageWindows_;
     HWND focus_ = nullptr;  // the control to give the focus back to on activation
     bool closed_ = false;
