@@ -19,10 +19,7 @@ namespace tallowick {
 
 namespace {
 
-// The old tree-list's style word and column format; kept for what they stand for.
-constexpr DWORD kTreeStyle = 0x30670003;
-constexpr DWORD kColumnFormat = 0x504144;
-constexpr int kColumnWidth = 500;
+constexpr int kHeadingWidth = 500;
 constexpr COLORREF kImageMask = RGB(255, 0, 0);
 
 // The skin class of a page control, by its kind; edits, combos and lists keep their look.
@@ -199,12 +196,10 @@ void MainDialog::CreateSplitter() {
 }
 
 void MainDialog::SetUpTree() {
-    tree_.SetStyle(kTreeStyle);
+    // The tree's look (lines, buttons, selection shown without the focus) is in its template.
     tree_.SetNotifyMessage(WM_TREE_SELECT);
     tree_.SetImageList(images_);
-    tree_.InsertColumn(" ", kColumnFormat, 0, -1, 0, 0);
-    tree_.SetColumnModify(0, 1);
-    tree_.SetColumnWidth(0, kColumnWidth, 0, 0);
+    tree_.AddHeading(" ", kHeadingWidth);
 }
 
 void MainDialog::BuildTree() {
@@ -307,14 +302,6 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             return FALSE;
-        case WM_PAINT:
-            if (!IsIconic(window_))
-                return FALSE;
-            PaintMinimised();
-            return TRUE;
-        case WM_QUERYDRAGICON:
-            SetWindowLongPtrA(window_, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(icon_));
-            return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_APPLY && HIWORD(wParam) == BN_CLICKED) {
                 // Enter reaches the default button even while it is hidden.
@@ -418,18 +405,6 @@ void MainDialog::OnSplitterMoved(int delta) {
     }
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
-}
-
-void MainDialog::PaintMinimised() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window_, &ps);
-    SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(window_, &client);
-    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon_);
-    EndPaint(window_, &ps);
 }
 
 }  // namespace tallowick

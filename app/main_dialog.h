@@ -56,7 +56,6 @@ class MainDialog {
     void OnSelect();
     void OnSplitterMoved(int delta);
     void ShowHelp();
-    void PaintMinimised();
     // Runs a core event; a fault in it is reported instead of ending the program.
     template <typename Event>
     void Guarded(Event event);

@@ -26,52 +26,27 @@ void TreeList::Attach(HWND tree) {
     SetWindowSubclass(tree_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void TreeList::SetStyle(DWORD) {
-    // The style word is the old component's; the tree always has lines and buttons, shows
-    // its selection without the focus and never edits labels.
-    LONG style = GetWindowLongA(tree_, GWL_STYLE);
-    style |= TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
-    style &= ~TVS_EDITLABELS;
-    SetWindowLongA(tree_, GWL_STYLE, style);
-}
-
 void TreeList::SetImageList(HIMAGELIST images) {
     TreeView_SetImageList(tree_, images, TVSIL_NORMAL);
 }
 
-int TreeList::InsertColumn(const std::string& heading, DWORD, int width, int, int, int) {
+void TreeList::AddHeading(const std::string& text, int width) {
     if (header_)
-        return -1;  // one column only
+        return;
     const RECT area = RectInParent(tree_);
     header_ = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_HORZ | HDS_NOSIZING, 0,
                               0, 0, 0, GetParent(tree_), reinterpret_cast<HMENU>(kHeaderId),
                               GetModuleHandleA(nullptr), nullptr);
     if (!header_)
-        return -1;
+        return;
     SendMessageA(header_, WM_SETFONT, SendMessageA(tree_, WM_GETFONT, 0, 0), FALSE);
     HDITEMA item{};
     item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-    item.pszText = const_cast<char*>(heading.c_str());
+    item.pszText = const_cast<char*>(text.c_str());
     item.cxy = width;
     item.fmt = HDF_LEFT | HDF_STRING;
-    const int index = static_cast<int>(
-        SendMessageA(header_, HDM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    SendMessageA(header_, HDM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     Place(area);
-    return index;
-}
-
-void TreeList::SetColumnModify(int, DWORD) {
-    // Nothing to switch: neither the heading nor the items can be edited.
-}
-
-void TreeList::SetColumnWidth(int column, int width, int, int) {
-    if (!header_)
-        return;
-    HDITEMA item{};
-    item.mask = HDI_WIDTH;
-    item.cxy = width;
-    SendMessageA(header_, HDM_SETITEMA, static_cast<WPARAM>(column),
-                 reinterpret_cast<LPARAM>(&item));
 }
 
 void TreeList::DeleteAllItems() {

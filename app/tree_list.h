@@ -29,20 +29,16 @@ class TreeList {
     void Attach(HWND tree);
     HWND Window() const { return tree_; }
 
-    // The look: lines and buttons for every style word; items cannot be edited.
-    void SetStyle(DWORD style);
     // Borrowed: the list must outlive the control.
     void SetImageList(HIMAGELIST images);
     // The message sent to the parent (wParam 0, lParam the new item) when the selection
     // changes.
     void SetNotifyMessage(UINT message) { notifyMessage_ = message; }
 
-    // The one column: a header over the tree whose heading the user can neither size nor
-    // edit. Returns the column's index, or -1.
-    int InsertColumn(const std::string& heading, DWORD format, int width, int image, int minimum,
-                     int maximum);
-    void SetColumnModify(int column, DWORD modify);
-    void SetColumnWidth(int column, int width, int minimum, int maximum);
+    // The one column: a header over the tree, taking the top of the tree's rectangle, with
+    // a heading of `text` and `width` that the user can neither size nor click. Only the
+    // first call adds it.
+    void AddHeading(const std::string& text, int width);
 
     void DeleteAllItems();
     // Inserts an item with its text, 32-bit data, boldness and image (the same in every
