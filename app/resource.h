@@ -20,5 +20,6 @@
 
 #define IDM_ABOUTBOX 16  // system menu command; the low four bits are the system's
 
-#define WM_TREE_SELECT 1226  // the tree's selection changed
-#define WM_SHOW_HELP 1227    // open the help file of the current language
+// The main window's own messages.
+#define WM_TREE_SELECT (WM_USER + 202)  // the tree's selection changed
+#define WM_SHOW_HELP (WM_USER + 203)    // open the help file of the current language

@@ -6,7 +6,9 @@
 
 namespace tallowick {
 
-// WM_NOTIFY code and data sent when the bar has been moved.
+// WM_NOTIFY code and data sent when the bar has been moved. A notification code, not a
+// message, so not counted from WM_USER: the parent knows the bar by its control id, and the
+// common controls' own codes all lie below zero (counted down from NM_FIRST).
 constexpr UINT kSplitterMoved = 1025;
 struct SplitterNotify {
     NMHDR header;
