@@ -1,4 +1,4 @@
-// The application: one instance at a time, one main window, run modally.
+// The application: one instance at a time, one main window and its message loop.
 #include <windows.h>
 
 #include <commctrl.h>

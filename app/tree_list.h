@@ -24,8 +24,8 @@ class TreeList {
     TreeList(const TreeList&) = delete;
     TreeList& operator=(const TreeList&) = delete;
 
-    // Takes over the tree-view control `tree`, a child of `parent`; the control stays the
-    // parent's to destroy.
+    // Takes over the tree-view control `tree`, a dialog's child; the control stays the
+    // dialog's to destroy.
     void Attach(HWND tree);
     HWND Window() const { return tree_; }
 

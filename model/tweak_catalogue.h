@@ -19,8 +19,9 @@ struct TweakRecord {
     TweakId tweakId = 0;      // record n has n until a language file says otherwise
 };
 
-// The description of every tweak whose handlers are not written yet; the dispatch compares a
-// record's built-in description with it to recognise such a tweak.
+// The built-in description of every tweak whose handlers are not written yet. The dispatch
+// knows such a tweak by its missing entry in the handler table and shows this text (or its
+// translation) on the page.
 inline constexpr char kNotAvailableDescription[] =
     "This tweak is not available yet in this version of Tallowick.";
 

@@ -13,7 +13,8 @@ using S = ComboStyle;
 constexpr bool kShown = true;
 constexpr bool kHidden = false;
 
-// One control of one page: everything both the seam and the dialog templates need.
+// One control of one page: everything the in-memory seam needs, and the dialog resources
+// must match.
 struct Row {
     PageId page;
     int id;

@@ -1,8 +1,8 @@
 // The shared page dialogs as data: their controls, template texts and geometry.
 //
 // The layouts are data: one table gives every control's id, kind, template text, initial
-// visibility and dialog-unit rectangle, so the in-memory pages and the Windows dialog
-// templates are built from the same numbers.
+// visibility and dialog-unit rectangle. The in-memory pages are built from it; the Windows
+// dialogs come from page_dialogs.rc, which a test under Wine checks against it.
 #pragma once
 
 #include <cstdint>

@@ -33,8 +33,8 @@ class PageDialogs {
   public:
     // Registers the common controls, then creates from their resources the main dialog (a
     // hidden popup owned by `owner`, which may be null, although its resource shows it) and
-    // every page of PageLayouts() inside it: hidden, controls as their layout says, list
-    // views with their extended styles set. Throws std::runtime_error when a dialog cannot
+    // every page of PageLayouts() inside it: hidden, controls as their resources give them,
+    // list views with their extended styles set. Throws std::runtime_error when a dialog cannot
     // be created, its resource missing included.
     explicit PageDialogs(HWND__* owner = nullptr);
     // Destroys the main dialog, and its pages with it.

@@ -15,8 +15,8 @@ namespace tallowick {
 class Win32Pages final : public Pages {
   public:
     // Borrows every page dialog by id and the main dialog (for "Apply Changes"); they must
-    // outlive this object. Controls are found by GetDlgItem when used: an unknown page or a
-    // missing control throws std::logic_error.
+    // outlive this object. Controls are found by GetDlgItem on first use and kept: an
+    // unknown page or a missing control throws std::logic_error.
     Win32Pages(std::map<PageId, HWND__*> pages, HWND__* mainDialog);
     // No windows yet: the program creates its page dialogs after the core that uses this
     // object exists, and hands them over with SetWindows before any page is used.

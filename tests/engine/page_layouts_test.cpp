@@ -67,7 +67,7 @@ TEST(PageLayouts, EveryPageDeclaresItsControls) {
     EXPECT_TRUE(layout(P::EditComboPage, 1029).visible);
 }
 
-// The Windows templates are generated from these numbers: each control needs exactly one
+// The dialog resources are checked against these numbers: each control needs exactly one
 // rectangle, inside its page (a combo's height counts its drop-down, which may leave it).
 TEST(PageLayouts, GeometryPlacesEveryControlOnceInsideItsPage) {
     std::map<PageId, PageFrame> frames;
