@@ -177,8 +177,10 @@ void ShowField(FieldContext& f, const Choice& choice) {
         const Target& first = choice.at.front();
         RegValue stored;
         const long rc = QueryRegValue(f.ctx.registry, first.hive, first.key, first.value, &stored);
-        if (rc == err::Success) {
-            current = choice.otherwise;
+        // A missing value shows the item that removes it, if one does.
+        if (rc == err::Success || rc == err::FileNotFound) {
+            if (rc == err::Success)
+                current = choice.otherwise;
             for (std::size_t i = 0; i < choice.items.size(); ++i) {
                 if (DataMatches(choice.items[i].data, rc, stored, choice.match)) {
                     current = static_cast<int>(i);
@@ -228,8 +230,8 @@ void ShowEditRow(FieldContext& f, const EditRow& row, int index) {
     const EditRowControls& controls = kEditRows[index];
     pages.ShowControl(page, controls.label, true);
     pages.ShowControl(page, controls.edit, true);
-    // The six-row page shows its buttons with the page; only the other page hides them.
-    if (row.browse || page == PageId::SixPathPage)
+    // The six-row page shows its buttons with the page; the edit-and-combo page has none.
+    if ((row.browse && page == PageId::PathEditPage) || page == PageId::SixPathPage)
         pages.ShowControl(page, controls.browse, true);
     pages.SetText(page, controls.label, row.label);
     pages.SetText(page, controls.edit, "");
@@ -332,6 +334,29 @@ bool ApplyField(FieldContext& f, const Colour& colour) {
     return true;
 }
 
+void ShowField(FieldContext& f, const CheckRows& list) {
+    Pages& pages = f.ctx.pages;
+    const PageId page = f.tweak.page;
+    pages.ShowControl(page, ctl::ValueList, true);
+    pages.ListDeleteAllItems(page, ctl::ValueList);
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const CheckRow& row = list.rows[i];
+        const int index = pages.ListInsertItem(page, ctl::ValueList, static_cast<int>(i), row.text);
+        const bool on = !row.at.empty() && TargetMatches(f.ctx, row.at.front(), row.on, row.match);
+        pages.ListSetCheckState(page, ctl::ValueList, index, on);
+    }
+}
+
+bool ApplyField(FieldContext& f, const CheckRows& list) {
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const CheckRow& row = list.rows[i];
+        const bool ticked =
+            f.ctx.pages.ListGetCheckState(f.tweak.page, ctl::ValueList, static_cast<int>(i));
+        StoreAll(f.ctx, row.at, ticked ? row.on : row.off, f.tweak.date);
+    }
+    return true;
+}
+
 // --- Whole tweaks ---------------------------------------------------------------------
 
 void ShowDeclared(TweakContext& ctx, TweakId id, const Declared& tweak) {
@@ -400,9 +425,10 @@ void Resolve(Declared& tweak) {
     }
     std::size_t nextFree = 0;
     int editRows = 0;
-    const int pageRows = tweak.page == PageId::SixPathPage    ? 6
-                         : tweak.page == PageId::PathEditPage ? 3
-                                                              : 0;
+    const int pageRows = tweak.page == PageId::SixPathPage     ? 6
+                         : tweak.page == PageId::PathEditPage  ? 3
+                         : tweak.page == PageId::EditComboPage ? 1
+                                                               : 0;
     for (Field& field : tweak.fields) {
         if (auto* box = std::get_if<Box>(&field)) {
             if (!box->control) {
@@ -418,8 +444,10 @@ void Resolve(Declared& tweak) {
         } else if (std::holds_alternative<EditRow>(field)) {
             if (++editRows > pageRows)
                 Reject(tweak, "more edit rows than its page has");
-        } else {
+        } else if (std::holds_alternative<Colour>(field)) {
             Require(tweak, ctl::ColourCombo);
+        } else {
+            Require(tweak, ctl::ValueList);
         }
     }
     if (tweak.enables) {
@@ -590,7 +618,9 @@ std::optional<RegValue> StoredForm(const Data& data) {
         case Data::Kind::ExpandText:
             value.type = data.kind == Data::Kind::Text ? regtype::Sz : regtype::ExpandSz;
             value.data.assign(data.bytes.begin(), data.bytes.end());
-            value.data.push_back(0);
+            // The registry adds the terminator to a counted text, but not to an empty one.
+            if (!data.bytes.empty())
+                value.data.push_back(0);
             return value;
         case Data::Kind::Binary:
         case Data::Kind::MultiText:

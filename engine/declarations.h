@@ -118,9 +118,9 @@ enum class Match { Exact, IgnoreCase };
 struct Box {
     int control = 0;  // 0: the page's next checkbox (1013, 1018, 1028... in page order)
     const char* caption = "";
-    std::vector<Target> at;
-    Data on;
-    Data off;
+    std::vector<Target> at = {};
+    Data on = {};
+    Data off = {};
     bool missingIsOn = false;
     Match match = Match::Exact;
 };
@@ -136,13 +136,14 @@ std::vector<Item> IndexItems(const std::vector<std::string>& texts);
 std::vector<Item> NumberItems(int first, int last, bool asText = false);
 
 // A combo box (on any page) or the ListPage's list. Show selects the item whose data the
-// stored value matches: a missing value keeps `preselect`, a stored value no item has
-// selects `otherwise`. Apply stores the selected item's data, or `none` without one.
+// stored value matches: a missing value selects the item that deletes it, if there is
+// one, else keeps `preselect`; a stored value no item has selects `otherwise`. Apply
+// stores the selected item's data, or `none` without one.
 struct Choice {
     int control = ctl::Combo1;  // ctl::List for the ListPage's rows
     const char* label = "";     // the combo's label, or the list's column heading
-    std::vector<Item> items;
-    std::vector<Target> at;
+    std::vector<Item> items = {};
+    std::vector<Target> at = {};
     Data none = Nothing();
     int preselect = -1;
     int otherwise = -1;
@@ -164,10 +165,11 @@ constexpr WhenEmpty AlertWhenEmpty(int alertId) {
     return WhenEmpty{WhenEmpty::Kind::Alert, alertId};
 }
 
-// One row of a PathEditPage or SixPathPage: label, edit and, if wanted, its browse button.
+// One row of a PathEditPage or SixPathPage: label, edit and, if wanted, its browse button;
+// or the first row of the EditComboPage, which has no button.
 struct EditRow {
     const char* label = "";
-    std::vector<Target> at;
+    std::vector<Target> at = {};
     Store store = Store::Text;
     WhenEmpty empty = kStoreEmpty;
     bool browse = true;
@@ -180,10 +182,22 @@ struct EditRow {
 struct Colour {
     enum class Form { Binary, Text } form = Form::Binary;
     const char* label = "";
-    std::vector<Target> at;
+    std::vector<Target> at = {};
 };
 
-using Field = std::variant<Box, Choice, EditRow, Colour>;
+// The check list of the ValueListPage: one row per setting, ticked as a Box is.
+struct CheckRow {
+    std::string text = {};
+    std::vector<Target> at = {};
+    Data on = {};
+    Data off = {};
+    Match match = Match::Exact;
+};
+struct CheckRows {
+    std::vector<CheckRow> rows = {};
+};
+
+using Field = std::variant<Box, Choice, EditRow, Colour, CheckRows>;
 
 // When Apply records the modification date: once, as soon as the gate has passed and
 // before any registry access; at each write, once its key is open, so a key that cannot
@@ -193,7 +207,7 @@ enum class DateAt { First, EachWrite, Never };
 struct Declared {
     TweakId id = 0;
     PageId page = PageId::MultiCheckPage;
-    std::vector<Field> fields;  // shown and stored in this order
+    std::vector<Field> fields = {};  // shown and stored in this order
     std::optional<Gate> gate = std::nullopt;
     Refusal refusal = Refusal::Leave;
     DateAt date = DateAt::First;

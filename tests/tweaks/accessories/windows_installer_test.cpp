@@ -73,16 +73,6 @@ TEST_F(WindowsInstallerTest, RemovingAPolicyTakesOnlyTheMirrorKeysLeftEmpty) {
               std::string(kHeader) + "[HKEY_CURRENT_USER\\" + kMirror + "]\n\n");
 }
 
-TEST_F(WindowsInstallerTest, RemoteAdministrationWritesItsPolicy) {
-    Load(std::string("[HKLM\\") + kInstaller + "]\n\"EnableAdminTSRemote\"=dword:00000001\n");
-    Show(40);
-    EXPECT_TRUE(Checked());
-    Check(false);
-    Apply();
-    EXPECT_EQ(ReadValue(registry, hive::LocalMachine, kInstaller, "EnableAdminTSRemote"),
-              DwordValue(0));
-}
-
 TEST_F(WindowsInstallerTest, LoggingIsCheckedOnlyWhenBothPlacesHaveIt) {
     const std::string bothPlaces = std::string("[HKLM\\") + kInstaller +
                                    "]\n\"Logging\"=\"iwe\"\n[HKCU\\" + kMirroredInstaller +
