@@ -44,30 +44,6 @@ TEST(OsVersionInfo, EachVersionSatisfiesItsOwnPredicateOnly) {
     }
 }
 
-TEST(Gate, EachSetPassesOnItsVersions) {
-    const OsVersionInfo versions[] = {At(1, 4, 0), At(1, 4, 10), At(1, 4, 90),
-                                      At(2, 4, 0), At(2, 5, 0),  At(2, 5, 1)};
-    auto passing = [&](const Gate& gate) {
-        std::string out;
-        for (const OsVersionInfo& os : versions) {
-            if (Passes(os, gate))
-                out += (out.empty() ? "" : " ") + Holding(os);
-        }
-        EXPECT_FALSE(Passes(At(2, 6, 0), gate)) << out;
-        return out;
-    };
-    EXPECT_EQ(passing(gate::XpOnly), "XP");
-    EXPECT_EQ(passing(gate::Win2000Xp), "2000 XP");
-    EXPECT_EQ(passing(gate::NtFamily), "NT4 2000 XP");
-    EXPECT_EQ(passing(gate::Win2000MeXp), "Me 2000 XP");
-    EXPECT_EQ(passing(gate::MeXp), "Me XP");
-    EXPECT_EQ(passing(gate::Win98MeWin2000Xp), "98 Me 2000 XP");
-    EXPECT_EQ(passing(gate::AllButNt4), "95 98 Me 2000 XP");
-    EXPECT_EQ(passing(gate::AllButXp), "95 98 Me NT4 2000");
-    EXPECT_EQ(passing(gate::All), "95 98 Me NT4 2000 XP");
-    EXPECT_EQ(passing(gate::Win2000Only), "2000");
-}
-
 class CheckGateTest : public ::testing::Test {
   protected:
     static constexpr PageId kPage = PageId::MultiCheckPage;

@@ -27,46 +27,6 @@ const ControlSpec* FindSpec(PageId page, int id) {
     return nullptr;
 }
 
-TEST(PageLayouts, EveryPageDeclaresItsControls) {
-    const std::map<PageId, std::set<int>> expected = {
-        {P::MainDialog, {1016}},
-        {P::ListPage, {1006, 1007, 1013}},
-        {P::MultiCheckPage,
-         {1006, 1013, 1018, 1024, 1028, 1032, 1033, 1034, 1035, 1036, 1037, 1038}},
-        {P::PathEditPage,
-         {1006, 1013, 1014, 1015, 1017, 1018, 1019, 1020, 1023, 1024, 1025, 1026, 1027}},
-        {P::ComboCheckPage, {1006, 1013, 1014, 1019, 1021, 1022, 1024, 1055}},
-        {P::ValueListPage, {1006, 1009}},
-        {P::SixPathPage,
-         {1006, 1014, 1015, 1017, 1019, 1020, 1023, 1025, 1026, 1027, 1039, 1041, 1042, 1046, 1048,
-          1049, 1050, 1051, 1052}},
-        {P::SixComboPage,
-         {1006, 1014, 1019, 1020, 1021, 1022, 1029, 1030, 1031, 1039, 1041, 1043, 1046}},
-        {P::EditComboPage, {1006, 1014, 1015, 1019, 1020, 1021, 1022, 1024, 1029, 1030, 1039}},
-        {P::CheckComboPage, {1006, 1013, 1014, 1021, 1024}},
-        {P::DriveHidePage, {1006, 1024, 1078, 1079, 1082, 1083}},
-    };
-    std::map<PageId, std::set<int>> declared;
-    for (const PageSpec& layout : PageLayouts()) {
-        for (const ControlSpec& control : layout.controls)
-            declared[layout.page].insert(control.id);
-    }
-    EXPECT_EQ(declared, expected);
-
-    // Kinds, template texts and what starts hidden, where the ids alone do not tell.
-    auto layout = [](PageId page, int id) { return *FindSpec(page, id); };
-    EXPECT_EQ(layout(P::ListPage, 1007).kind, K::List);
-    EXPECT_EQ(layout(P::ValueListPage, 1009).kind, K::CheckList);
-    EXPECT_EQ(layout(P::ComboCheckPage, 1055).kind, K::ColourCombo);
-    EXPECT_EQ(layout(P::DriveHidePage, 1082).kind, K::RadioButton);
-    EXPECT_EQ(layout(P::SixPathPage, 1046).text, "Lable6");
-    EXPECT_EQ(layout(P::PathEditPage, 1027).text, "...");
-    EXPECT_EQ(layout(P::MainDialog, 1016).text, "Apply Changes");
-    EXPECT_FALSE(layout(P::MainDialog, 1016).visible);
-    EXPECT_FALSE(layout(P::EditComboPage, 1030).visible);
-    EXPECT_TRUE(layout(P::EditComboPage, 1029).visible);
-}
-
 // The dialog resources are checked against these numbers: each control needs exactly one
 // rectangle, inside its page (a combo's height counts its drop-down, which may leave it).
 TEST(PageLayouts, GeometryPlacesEveryControlOnceInsideItsPage) {
