@@ -10,6 +10,7 @@
 #include "platform/memory/memory_registry.h"
 #include "platform/page_layouts.h"
 #include "support/registry_test_support.h"
+#include "support/returning_user.h"
 
 namespace tallowick {
 namespace {
@@ -25,14 +26,7 @@ class AppCoreTest : public ::testing::Test {
     }
     // Starts once on an earlier day, then again today, as a returning user would.
     void StartOnEarlierDayThenToday(const RegisterHandlers& handlers) {
-        host.today = Date{2006, 6, 19};
-        {
-            MemoryPages firstPages(PageLayouts());
-            AppCore first(registry, host, firstPages);
-            first.LoadData();
-        }
-        host.today = Date{2007, 3, 5};
-        Start(handlers);
+        StartAsReturningUser(registry, host, core, handlers);
     }
     std::string DateFile() { return host.files[host.programFolder + "\\DateFile.txt"]; }
     // Registers a handler pair for `id` that writes `value` under HKLM\`path`.

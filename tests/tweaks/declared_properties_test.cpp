@@ -20,6 +20,7 @@
 #include "platform/memory/memory_registry.h"
 #include "shell/app_core.h"
 #include "support/registry_test_support.h"
+#include "support/returning_user.h"
 #include "tweaks/categories.h"
 
 namespace tallowick {
@@ -33,15 +34,7 @@ struct Machine {
     static constexpr const char* kEarlier = "6/19/2006";
 
     explicit Machine(const RegisterHandlers& handlers) {
-        host.today = Date{2006, 6, 19};
-        {
-            MemoryPages firstPages(PageLayouts());
-            AppCore first(registry, host, firstPages);
-            first.LoadData();
-        }
-        host.today = Date{2007, 3, 5};
-        core.LoadData();
-        core.OpenPages(handlers);
+        StartAsReturningUser(registry, host, core, handlers);
     }
     std::string DateOf(TweakId id) { return core.Dates().LookUp(core.Catalogue()[id].name); }
 

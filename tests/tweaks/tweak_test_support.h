@@ -13,6 +13,7 @@
 #include "platform/page_layouts.h"
 #include "shell/app_core.h"
 #include "support/registry_test_support.h"
+#include "support/returning_user.h"
 #include "tweaks/categories.h"
 
 namespace tallowick {
@@ -30,17 +31,7 @@ class TweakTest : public ::testing::Test {
     static constexpr const char* kEarlier = "6/19/2006";
     static constexpr const char* kToday = "3/5/2007";
 
-    TweakTest() {
-        host.today = Date{2006, 6, 19};
-        {
-            MemoryPages firstPages(PageLayouts());
-            AppCore first(registry, host, firstPages);
-            first.LoadData();
-        }
-        host.today = Date{2007, 3, 5};
-        core.LoadData();
-        core.OpenPages(RegisterAllCategories);
-    }
+    TweakTest() { StartAsReturningUser(registry, host, core, RegisterAllCategories); }
 
     // Adds `.reg` text (header optional) to the registry.
     void Load(const std::string& text) {
