@@ -1,4 +1,4 @@
-// What a handler runs against in the framework tests: in-memory seams, the real catalogue,
+// What a handler runs against in the engine tests: in-memory seams, the real catalogue,
 // date store and language, and a date file written on an earlier day so that a date
 // recorded today shows.
 #pragma once
