@@ -14,6 +14,7 @@ namespace {
 
 const char* const kKey = "Software\\Quenby Manager";
 const char* const kDcom = "Disable Distributed Component Object Model (DCOM)";
+const char* const kPrompt = "Quick Edit the Command Prompt";
 
 std::string Line(const std::string& name, const std::string& date) {
     return "quenby(\"" + name + "\"," + date + ")\r\n";
@@ -74,10 +75,10 @@ class DateStoreConformance : public ::testing::Test {
     Seams seams_;
     SavedKey savedKey_{registry(), hive::CurrentUser, kKey};
     const std::string path_ = seams_.folder + "\\DateFile.txt";
+    // Names with parentheses, a name that begins another, a name used twice.
     const TweakCatalogue catalogue_ = {
-        {"Accessories", "", 0, 0},
-        {kDcom, "", 2, 1},
-        {"Quick Edit", "", 2, 2},
+        {"Accessories", "", 0, 0}, {kDcom, "", 2, 1}, {kPrompt, "", 2, 2},
+        {"Quick Edit", "", 2, 3},  {kDcom, "", 2, 4},
     };
     DateStore store_{registry(), host(), catalogue_, seams_.folder};
 };
@@ -85,8 +86,9 @@ class DateStoreConformance : public ::testing::Test {
 TEST_F(DateStoreConformance, FirstRunWritesEveryRecordAndSetsTheFlag) {
     store_.Initialise();
     const std::string today = Today();
-    const std::string expected =
-        Line("Accessories", today) + Line(kDcom, today) + Line("Quick Edit", today);
+    const std::string expected = Line("Accessories", today) + Line(kDcom, today) +
+                                 Line(kPrompt, today) + Line("Quick Edit", today) +
+                                 Line(kDcom, today);
     EXPECT_EQ(store_.FilePath(), path_);
     EXPECT_EQ(File(), expected);
     EXPECT_EQ(store_.Text(), expected);
@@ -96,11 +98,21 @@ TEST_F(DateStoreConformance, FirstRunWritesEveryRecordAndSetsTheFlag) {
     EXPECT_EQ(Language(), SzValue("English"));
 }
 
-TEST_F(DateStoreConformance, RecordDateRewritesOneLineOncePerDay) {
-    const std::string quick = Line("Quick Edit", "8/9/2006");
-    StartWith(Line("Accessories", "1/2/2006") + Line(kDcom, "11/30/2006") + quick);
-    store_.RecordDate(1);
-    const std::string expected = Line("Accessories", "1/2/2006") + Line(kDcom, Today()) + quick;
+// Records of one name share a line; a name that begins another, and one with a comma of
+// its own (a language file may give it one), find only their own; other lines keep their
+// dates, and a second apply the same day writes nothing new.
+TEST_F(DateStoreConformance, RecordDateRewritesOnlyTheLinesOfThatName) {
+    const std::string comma = Line("Remove the Minimize, Maximize and Close Tooltips", "2/3/2006");
+    const std::string before =
+        Line("Accessories", "1/2/2006") + Line(kDcom, "11/30/2006") + Line(kPrompt, "7/4/2006");
+    StartWith(before + Line("Quick Edit", "8/9/2006") + Line(kDcom, "11/30/2006") + comma);
+    EXPECT_EQ(store_.LookUp("Remove the Minimize, Maximize and Close Tooltips"), "2/3/2006");
+    EXPECT_EQ(store_.LookUp("Quick Edit"), "8/9/2006");
+    store_.RecordDate(4);
+    store_.RecordDate(3);
+    const std::string expected = Line("Accessories", "1/2/2006") + Line(kDcom, Today()) +
+                                 Line(kPrompt, "7/4/2006") + Line("Quick Edit", Today()) +
+                                 Line(kDcom, Today()) + comma;
     EXPECT_EQ(File(), expected);
     store_.RecordDate(1);
     EXPECT_EQ(File(), expected);
@@ -108,15 +120,17 @@ TEST_F(DateStoreConformance, RecordDateRewritesOneLineOncePerDay) {
 }
 
 // A later start loads the file as it is and keeps the chosen language; a damaged file, or
-// one written under another language, gets the missing line added and loses no date.
+// one written under another language, gets the missing line added, after a last line
+// without its line end too, and loses no date.
 TEST_F(DateStoreConformance, LookUpFindsTheDateOrAddsTheLine) {
-    const std::string earlier = Line(kDcom, "11/30/2006") + Line("Accessories", "1/2/2006");
+    const std::string earlier = Line(kDcom, "11/30/2006") + "quenby(\"Accessories\",1/2/2006)";
     StartWith(earlier);
     EXPECT_EQ(store_.Text(), earlier);
     EXPECT_EQ(Language(), SzValue("Deutsch"));
     EXPECT_EQ(store_.LookUp(kDcom), "11/30/2006");
     EXPECT_EQ(store_.LookUp("Quick Edit"), Today());
-    EXPECT_EQ(File(), earlier + Line("Quick Edit", Today()));
+    EXPECT_EQ(File(), earlier + "\r\n" + Line("Quick Edit", Today()));
+    EXPECT_EQ(store_.LookUp("Accessories"), "1/2/2006");
     EXPECT_EQ(store_.Text(), File());
 }
 

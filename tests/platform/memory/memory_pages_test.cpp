@@ -14,7 +14,6 @@ constexpr PageId kMain = PageId::MainDialog;
 constexpr PageId kCombo = PageId::ComboCheckPage;
 constexpr PageId kList = PageId::ListPage;
 constexpr PageId kValues = PageId::ValueListPage;
-constexpr PageId kDrives = PageId::DriveHidePage;
 
 std::vector<PageSpec> Layouts() {
     return {
@@ -28,11 +27,6 @@ std::vector<PageSpec> Layouts() {
           {1024, K::Static, "Note", false, true}}},
         {kList, {{1006, K::Static, "", true, true}, {1007, K::List, "", false, true}}},
         {kValues, {{1009, K::CheckList, "", true, true}}},
-        {kDrives,
-         {{1078, K::Tree, "", true, true},
-          {1082, K::RadioButton, "Deny", true, true},
-          {1083, K::RadioButton, "Allow", true, true},
-          {1079, K::PushButton, "Apply Changes", true, true}}},
     };
 }
 
@@ -41,70 +35,32 @@ class MemoryPagesTest : public ::testing::Test {
     MemoryPages pages{Layouts()};
 };
 
-TEST_F(MemoryPagesTest, HiddenControlsKeepTheirContentsAndComeBackWithThem) {
-    EXPECT_FALSE(pages.IsPageVisible(kCombo));
-    EXPECT_TRUE(pages.IsPageVisible(kMain));
-    pages.ShowPage(kCombo, true);
-    pages.ShowControl(kCombo, 1013, true);
-    pages.ShowControl(kCombo, 1021, true);
-    pages.SetText(kCombo, 1013, "Enable it");
-    pages.SetCheck(kCombo, 1013, true);
-    pages.ComboAddString(kCombo, 1021, "One");
-    pages.ComboSetCurSel(kCombo, 1021, 0);
-    pages.EnableControl(kCombo, 1021, false);
-    const std::string shown = pages.Describe();
-
-    pages.ShowControl(kCombo, 1013, false);
-    pages.ShowControl(kCombo, 1021, false);
-    pages.ShowPage(kCombo, false);
-    EXPECT_EQ(pages.Describe(), "MainDialog (102)\n  1016 button \"Apply Changes\"\n");
-
-    pages.ShowPage(kCombo, true);
-    pages.ShowControl(kCombo, 1013, true);
-    pages.ShowControl(kCombo, 1021, true);
-    EXPECT_EQ(pages.Describe(), shown);
-}
-
 TEST_F(MemoryPagesTest, ClicksToggleNotifyAndNeedAReachableButton) {
     // Each notification with the check state the listener saw, as BN_CLICKED comes after
     // the automatic check change.
     std::vector<std::pair<int, bool>> heard;
-    pages.OnClick([&](PageId page, int id) { heard.emplace_back(id, pages.IsChecked(page, id)); });
+    pages.OnClick([&](PageId page, int id) {
+        heard.emplace_back(id, page == kCombo && pages.IsChecked(page, id));
+    });
     pages.ShowPage(kCombo, true);
     pages.ShowControl(kCombo, 1013, true);
     EXPECT_TRUE(pages.Click(kCombo, 1013));
     EXPECT_TRUE(pages.Click(kCombo, 1013));
+    EXPECT_TRUE(pages.Click(kMain, kApplyChangesButton));
 
-    pages.ShowPage(kDrives, true);
-    pages.SetCheck(kDrives, 1082, true);
-    EXPECT_TRUE(pages.Click(kDrives, 1083));
-    EXPECT_FALSE(pages.IsChecked(kDrives, 1082));
-
-    // Out of the user's reach: a hidden page, a hidden or a disabled button.
-    pages.EnableControl(kDrives, 1079, false);
+    // Out of the user's reach: a disabled or a hidden button, a button of a hidden page.
+    pages.EnableControl(kMain, kApplyChangesButton, false);
+    EXPECT_FALSE(pages.Click(kMain, kApplyChangesButton));
+    pages.EnableControl(kMain, kApplyChangesButton, true);
     pages.ShowControl(kMain, kApplyChangesButton, false);
-    EXPECT_FALSE(pages.Click(kDrives, 1079));
     EXPECT_FALSE(pages.Click(kMain, kApplyChangesButton));
     pages.ShowPage(kCombo, false);
     EXPECT_FALSE(pages.Click(kCombo, 1013));
     EXPECT_FALSE(pages.IsChecked(kCombo, 1013));
 
-    const std::vector<std::pair<int, bool>> expected{{1013, true}, {1013, false}, {1083, true}};
+    const std::vector<std::pair<int, bool>> expected{
+        {1013, true}, {1013, false}, {kApplyChangesButton, false}};
     EXPECT_EQ(heard, expected);
-}
-
-TEST_F(MemoryPagesTest, UserSelectionsNeedAnExistingItem) {
-    pages.ShowPage(kCombo, true);
-    pages.ShowControl(kCombo, 1021, true);
-    pages.ComboAddString(kCombo, 1021, "One");
-    EXPECT_TRUE(pages.SelectComboItem(kCombo, 1021, 0));
-    EXPECT_EQ(pages.GetText(kCombo, 1021), "One");
-    EXPECT_THROW(pages.SelectComboItem(kCombo, 1021, 1), std::logic_error);
-
-    pages.ListInsertItem(kList, 1007, 0, "row");
-    EXPECT_FALSE(pages.SelectListRow(kList, 1007, 0));  // the page is hidden
-    EXPECT_EQ(pages.ListGetSelected(kList, 1007), -1);
-    EXPECT_THROW(pages.SelectListRow(kList, 1007, 1), std::logic_error);
 }
 
 TEST_F(MemoryPagesTest, WrongIdsAndKindsThrow) {
@@ -125,7 +81,9 @@ TEST_F(MemoryPagesTest, WrongIdsAndKindsThrow) {
     EXPECT_THROW(MemoryPages({{kList, {}}, {kList, {}}}), std::logic_error);
 }
 
+// Hidden pages and controls are left out.
 TEST_F(MemoryPagesTest, DescribeShowsWhatTheUserSees) {
+    EXPECT_EQ(pages.Describe(), "MainDialog (102)\n  1016 button \"Apply Changes\"\n");
     pages.ShowPage(kCombo, true);
     pages.SetText(kCombo, 1006, "Grace:\nSeconds\tbefore locking");
     for (int id : {1013, 1014, 1021, 1024})
@@ -145,12 +103,6 @@ TEST_F(MemoryPagesTest, DescribeShowsWhatTheUserSees) {
     pages.ListSetItemText(kList, 1007, 0, 1, "1/2/2003");
     pages.ListInsertItem(kList, 1007, 1, "Insert Mode");
     pages.ListSetSelected(kList, 1007, 1);
-
-    pages.ShowPage(kDrives, true);
-    pages.ShowControl(kDrives, 1079, false);
-    pages.TreeInsertItem(kDrives, 1078, "C:\\ [ SYSTEM ] ");
-    pages.TreeSetCheckState(kDrives, 1078, 0, true);
-    pages.SetCheck(kDrives, 1083, true);
 
     pages.ShowPage(kValues, true);
     pages.ListInsertItem(kValues, 1009, 0, "Value");
@@ -172,11 +124,6 @@ ComboCheckPage (172)
 ValueListPage (173)
   1009 checklist
     0 [x] "Value"
-DriveHidePage (178)
-  1078 tree
-    0 [x] "C:\ [ SYSTEM ] "
-  1082 radio ( ) "Deny"
-  1083 radio (o) "Allow"
 )");
 }
 

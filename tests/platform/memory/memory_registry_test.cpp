@@ -51,6 +51,10 @@ TEST(MemoryRegistryText, LoadsEveryValueFormWithItsExactBytes) {
     EXPECT_EQ(ReadValue(reg, hive::CurrentUser, key, "Long"),
               (RegValue{regtype::Binary, {1, 2, 3, 4}}));
     EXPECT_EQ(ReadValue(reg, hive::LocalMachine, "Software\\Fixture\\Child", "Empty"), SzValue(""));
+
+    // The old format keeps texts as their ANSI bytes.
+    ASSERT_TRUE(reg.LoadRegText("REGEDIT4\n[HKCU\\X]\n\"e\"=hex(2):41,42,00\n"));
+    EXPECT_EQ(ReadValue(reg, hive::CurrentUser, "X", "e"), SzValue("AB", regtype::ExpandSz));
 }
 
 TEST(MemoryRegistryText, SavedTextLoadsBackToTheSameRegistry) {
@@ -91,64 +95,38 @@ TEST(MemoryRegistryText, MalformedTextIsRefusedWithTheLine) {
     EXPECT_FALSE(reg.LoadRegText("REGEDIT4\n[HKCU\\X]\n\"v\"=hex:01,,02\n", &error));
 }
 
-TEST(MemoryRegistryText, OldFormatKeepsTextsAsBytes) {
-    MemoryRegistry reg;
-    ASSERT_TRUE(reg.LoadRegText("REGEDIT4\n[HKCU\\X]\n\"e\"=hex(2):41,42,00\n"));
-    EXPECT_EQ(ReadValue(reg, hive::CurrentUser, "X", "e"), SzValue("AB", regtype::ExpandSz));
-}
-
 // ---- Fault injection and the call log --------------------------------------------------
 
-TEST(MemoryRegistryFaults, AFailingCallChangesNothingAndOthersGoOn) {
+// A rule fails its operation on its key and those below it, in its hive only, and the
+// failing call changes nothing.
+TEST(MemoryRegistryFaults, ARuleFailsItsCallsBelowItsPathAndChangesNothing) {
     MemoryRegistry reg;
     ASSERT_TRUE(reg.LoadRegText(kFixture));
     reg.FailOn(RegOp::Set, hive::CurrentUser, "software\\fixture", err::AccessDenied);
-    KeyHandle key(reg);
-    ASSERT_EQ(reg.OpenKey(hive::CurrentUser, "Software\\Fixture", access::AllAccess, key.out()),
-              err::Success);
+    reg.FailOn(RegOp::Create, hive::LocalMachine, "SOFTWARE\\Policies", err::AccessDenied);
     EXPECT_EQ(WriteValue(reg, hive::CurrentUser, "Software\\Fixture", "Number", DwordValue(1)),
               err::AccessDenied);
     EXPECT_EQ(ReadValue(reg, hive::CurrentUser, "Software\\Fixture", "Number"), DwordValue(42));
-    // Other hives and other keys are not affected.
+    RegKey key = 0;
+    EXPECT_EQ(reg.CreateKey(hive::LocalMachine, "Software\\Policies\\Deep\\Key", &key),
+              err::AccessDenied);
+    EXPECT_FALSE(KeyExists(reg, hive::LocalMachine, "Software\\Policies"));
+
+    // Other hives, other keys and a name that only begins the same go on.
     EXPECT_EQ(WriteValue(reg, hive::LocalMachine, "Software\\Fixture", "Number", DwordValue(1)),
               err::Success);
     EXPECT_EQ(WriteValue(reg, hive::CurrentUser, "Software\\Other", "Number", DwordValue(1)),
               err::Success);
+    EXPECT_EQ(reg.CreateKey(hive::LocalMachine, "Software\\PoliciesElsewhere", &key), err::Success);
+    reg.CloseKey(key);
+
+    // An empty path covers the whole hive; a failed open gives no handle.
+    reg.FailOn(RegOp::Open, hive::LocalMachine, "", err::AccessDenied);
+    EXPECT_EQ(reg.OpenKey(hive::LocalMachine, "Software", access::Read, &key), err::AccessDenied);
+    EXPECT_EQ(key, 0u);
     reg.ClearFaults();
     EXPECT_EQ(WriteValue(reg, hive::CurrentUser, "Software\\Fixture", "Number", DwordValue(1)),
               err::Success);
-}
-
-TEST(MemoryRegistryFaults, ARuleCoversTheKeysBelowItsPath) {
-    MemoryRegistry reg;
-    reg.FailOn(RegOp::Create, hive::LocalMachine, "SOFTWARE\\Policies", err::AccessDenied);
-    reg.FailOn(RegOp::Open, hive::LocalMachine, "", err::AccessDenied);
-    RegKey key = 0;
-    EXPECT_EQ(reg.CreateKey(hive::LocalMachine, "Software\\Policies\\Deep\\Key", &key),
-              err::AccessDenied);
-    EXPECT_EQ(reg.CreateKey(hive::LocalMachine, "Software\\PoliciesElsewhere", &key), err::Success);
-    reg.CloseKey(key);
-    EXPECT_EQ(reg.OpenKey(hive::LocalMachine, "Software", access::Read, &key), err::AccessDenied);
-    EXPECT_EQ(key, 0u);
-    EXPECT_EQ(reg.OpenKey(hive::CurrentUser, "Software", access::Read, &key), err::Success);
-    reg.CloseKey(key);
-    EXPECT_FALSE(KeyExists(reg, hive::CurrentUser, "Software\\Policies"));
-}
-
-TEST(MemoryRegistryFaults, DeletesAndConnectsCanFailToo) {
-    MemoryRegistry reg;
-    ASSERT_TRUE(reg.LoadRegText(kFixture));
-    reg.FailOn(RegOp::DeleteTree, hive::CurrentUser, "Software\\Fixture", err::AccessDenied);
-    reg.FailOn(RegOp::DeleteValueAt, hive::LocalMachine, "", err::AccessDenied);
-    reg.FailOn(RegOp::Connect, hive::Users, "", err::AccessDenied);
-    EXPECT_EQ(reg.DeleteTree(hive::CurrentUser, "Software\\Fixture"), err::AccessDenied);
-    EXPECT_TRUE(KeyExists(reg, hive::CurrentUser, "Software\\Fixture"));
-    EXPECT_EQ(reg.DeleteValueAt(hive::LocalMachine, "SOFTWARE\\Fixture\\Child", "Empty"),
-              err::AccessDenied);
-    EXPECT_EQ(ReadValue(reg, hive::LocalMachine, "Software\\Fixture\\Child", "Empty"), SzValue(""));
-    RegKey connected = 1;
-    EXPECT_EQ(reg.Connect(hive::Users, &connected), err::AccessDenied);
-    EXPECT_EQ(connected, 0u);
 }
 
 TEST(MemoryRegistryCalls, TheLogShowsWhatWasOpenedCreatedAndWritten) {
@@ -173,15 +151,6 @@ TEST(MemoryRegistryCalls, TheLogShowsWhatWasOpenedCreatedAndWritten) {
     EXPECT_EQ(reg.Calls()[2].op, RegOp::Create);
     EXPECT_EQ(reg.Calls()[2].hive, hive::LocalMachine);
     EXPECT_EQ(reg.Calls()[2].path, "SOFTWARE\\New");
-}
-
-TEST(MemoryRegistryHives, CurrentUserIsTheUsersHiveUnderHkeyUsers) {
-    MemoryRegistry reg;
-    ASSERT_EQ(WriteValue(reg, hive::CurrentUser, "Software\\Mine", "v", DwordValue(3)),
-              err::Success);
-    EXPECT_EQ(ReadValue(reg, hive::Users, "S-1-5-21-0-0-0-1000\\Software\\Mine", "v"),
-              DwordValue(3));
-    EXPECT_EQ(ReadValue(reg, hive::Users, ".DEFAULT\\Software\\Mine", "v"), std::nullopt);
 }
 
 }  // namespace
