@@ -151,6 +151,17 @@ TEST_P(Conformance, AReadOnlyHandleRefusesWrites) {
 
 // Without a buffer the size is reported; a missing value or a buffer too small leaves
 // the buffer alone, the latter saying how much is needed.
+// Tweaks read and write the default user's settings under HKEY_USERS\.DEFAULT.
+TEST_P(Conformance, UsersHiveListsTheDefaultUserAndOpensItWithoutRegardToCase) {
+    // Its stored case differs between systems (".DEFAULT", ".Default").
+    const auto names = SubkeyNames(*reg_, hive::Users);
+    EXPECT_TRUE(std::any_of(names.begin(), names.end(), [](const std::string& name) {
+        return name == ".DEFAULT" || name == ".Default";
+    }));
+    EXPECT_TRUE(KeyExists(*reg_, hive::Users, ".DEFAULT"));
+    EXPECT_TRUE(KeyExists(*reg_, hive::Users, ".Default"));
+}
+
 TEST_P(Conformance, QueryReportsSizesAndWritesOnlyWhatFits) {
     std::uint8_t buf[8];
     std::memset(buf, '#', sizeof buf);
