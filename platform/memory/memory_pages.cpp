@@ -476,28 +476,6 @@ bool MemoryPages::Click(PageId page, int id) {
     return true;
 }
 
-bool MemoryPages::SelectComboItem(PageId page, int id, int index) {
-    Control& c = Expect(page, id, kCombos, "SelectComboItem");
-    if (!InRange(c.items, index)) {
-        throw std::logic_error("no item " + std::to_string(index) + " in " + Where(page, id));
-    }
-    if (!Reachable(page, c))
-        return false;
-    ComboSetCurSel(page, id, index);
-    return true;
-}
-
-bool MemoryPages::SelectListRow(PageId page, int id, int row) {
-    Control& c = Expect(page, id, kLists, "SelectListRow");
-    if (!InRange(c.rows, row)) {
-        throw std::logic_error("no row " + std::to_string(row) + " in " + Where(page, id));
-    }
-    if (!Reachable(page, c))
-        return false;
-    ListSetSelected(page, id, row);
-    return true;
-}
-
 std::string MemoryPages::Describe() const {
     std::string out;
     for (const auto& [pageId, page] : pages_) {

@@ -72,11 +72,6 @@ class MemoryPages : public Pages {
     // user could not reach the button: it, or its page, is hidden or disabled. Throws
     // std::logic_error for a control that is no button.
     bool Click(PageId page, int id);
-    // Picking an item from a combo's drop-down list: selects it and shows its text. False
-    // when the combo cannot be reached, as for Click. Throws std::logic_error on a bad index.
-    bool SelectComboItem(PageId page, int id, int index);
-    // Clicking a row of a list: it becomes the only selected row. As SelectComboItem.
-    bool SelectListRow(PageId page, int id, int row);
 
     // What the user sees: each shown page in id order, then its shown controls in id order,
     // one line each (lists and trees add one line per row), texts in double quotes with
