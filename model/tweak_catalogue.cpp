@@ -235,35 +235,97 @@ constexpr NodeData kNodes[] = {
           "a line at a time."),
     Category(51, 7, "Appearance", "Windows Appearance and Display Settings."),
     Group(52, 51, 8, "Effects and Menus", "Effects and Menus Display Settings"),
-    Tweak(53, 52, "Change the Alignment of Drop-Down Menus"),
-    Tweak(54, 52, "Change the Menu Shaw Delay"),
+    Tweak(53, 52, "Change the Alignment of Drop-Down Menus",
+          "Menus normally drop down aligned with the left edge of their menu bar item. "
+          "This setting can align them with the right edge instead, as some tablet users "
+          "prefer."),
+    Tweak(54, 52, "Change the Menu Shaw Delay",
+          "Sets how long Windows waits, in milliseconds, before a submenu opens under the "
+          "pointer. A shorter delay makes menus feel faster; a longer one stops submenus "
+          "opening while the mouse only passes over them."),
     Hidden(55, "Change the Transition Effect for Menus and Tooltips",
            "Chooses whether menus and tooltips open with a fade or a scroll effect."),
-    Tweak(56, 52, "Control the Windows Anomation Function"),
-    Tweak(57, 52, "Display the Contents of Moving Windows"),
-    Tweak(58, 52, "Remove the Minimize Maximize and Close Tooltips")
+    Tweak(56, 52, "Control the Windows Anomation Function",
+          "Windows shows an animation when a window is minimised to the taskbar or "
+          "restored from it. Turning the animation off makes windows appear and disappear "
+          "at once."),
+    Tweak(57, 52, "Display the Contents of Moving Windows",
+          "Chooses whether a window's contents stay visible while it is dragged or "
+          "resized, or only an outline is drawn until the mouse button is released. "
+          "Showing only the outline is lighter on slower computers."),
+    Tweak(58, 52, "Remove the Minimize Maximize and Close Tooltips",
+          "Windows XP shows a tooltip when the pointer rests on a window's Minimize, "
+          "Maximize or Close button. This setting turns off the hot-tracking bit of the "
+          "user preference mask, which stops those tooltips, for the current user and for "
+          "the default user profile.")
         .ShownAs("Remove the Minimize, Maximize and Close Tooltips"),
-    Tweak(59, 52, "Use Personalized Menus"),
+    Tweak(59, 52, "Use Personalized Menus",
+          "Personalized menus hide the Start menu programs and menu commands you have not "
+          "used lately, showing them again when you click the arrows at the bottom. This "
+          "setting turns the feature on or off."),
     Group(60, 51, 9, "Fonts and Icons", "Icon and Font display settings and Enhancements"),
-    Tweak(61, 60, "Automatically View Thumbnails of Bitmap Files"),
-    Tweak(62, 60, "Change the Recycle Bin Icons"),
-    Tweak(63, 60, "Change the Size of Desktop Icons"),
-    Tweak(64, 60, "Control the Font Smoothing Mode"),
-    Tweak(65, 60, "Display High Color Icons"),
-    Tweak(66, 60, "Enable Font Smoothing"),
-    Tweak(67, 60, "Wrap Icon Titles"),
-    Tweak(68, 51, "Change the Color of Active File and Folder Links"),
-    Tweak(69, 51, "Change the Color of Compressed Files and Folders"),
-    Tweak(70, 51, "Change the Color of Encrypted Files"),
-    Tweak(71, 51, "Change the Position of the Desktop Wallpaper"),
-    Tweak(72, 51, "Change the Thumbnail Image Settings"),
-    Tweak(73, 51, "Control Whether Windows Performs Smooth Scrolling"),
+    Tweak(61, 60, "Automatically View Thumbnails of Bitmap Files",
+          "Makes Explorer show each bitmap (.bmp) file with a small picture of its "
+          "contents as its icon, instead of the standard picture viewer icon."),
+    Tweak(62, 60, "Change the Recycle Bin Icons",
+          "Chooses the icons the Recycle Bin shows on the desktop and in Explorer: its "
+          "usual icon, and the icons for when it is empty and when it holds deleted "
+          "files. Paths inside the Windows folder are kept with %SystemRoot%, so they "
+          "survive a change of drive letter."),
+    Tweak(63, 60, "Change the Size of Desktop Icons",
+          "Sets the size, in pixels, of the icons on the desktop and in Explorer's large "
+          "icon view. Windows uses 32 by default; larger numbers give bigger icons."),
+    Tweak(64, 60, "Control the Font Smoothing Mode",
+          "Windows XP can smooth the edges of screen fonts in two ways: standard "
+          "smoothing, or ClearType, which is designed for LCD flat-panel screens. This "
+          "setting chooses which one is used while font smoothing is on."),
+    Tweak(65, 60, "Display High Color Icons",
+          "Sets how many colours Windows uses to draw icons on the desktop and in "
+          "Explorer, from 16 colours up to high colour. Fewer colours save a little "
+          "memory on older computers."),
+    Tweak(66, 60, "Enable Font Smoothing",
+          "Font smoothing draws the edges of screen fonts with shades of grey so "
+          "they look less jagged. This setting turns it off or on, with the choice that "
+          "suits your version of Windows."),
+    Tweak(67, 60, "Wrap Icon Titles",
+          "Chooses whether long icon titles on the desktop and in Explorer wrap over "
+          "several lines, or are cut short on a single line."),
+    Tweak(68, 51, "Change the Color of Active File and Folder Links",
+          "Sets the colour Windows uses for hot-tracked items, such as the underlined "
+          "names of files and folders in Explorer when they are opened with a single "
+          "click and the pointer rests over them."),
+    Tweak(69, 51, "Change the Color of Compressed Files and Folders",
+          "Explorer can show the names of compressed NTFS files and folders in another "
+          "colour, blue by default. This setting chooses that colour."),
+    Tweak(70, 51, "Change the Color of Encrypted Files",
+          "Windows XP shows the names of files and folders encrypted with EFS in another "
+          "colour, green by default. This setting chooses that colour."),
+    Tweak(71, 51, "Change the Position of the Desktop Wallpaper",
+          "Moves the desktop wallpaper away from the top left corner of the screen, by a "
+          "number of pixels across and down, so that the picture can be placed where you "
+          "want it."),
+    Tweak(72, 51, "Change the Thumbnail Image Settings",
+          "Sets the size, in pixels, of the thumbnails Explorer shows in its Thumbnails "
+          "view, and their quality as a percentage. Higher quality looks better but takes "
+          "more disk space and time to build."),
+    Tweak(73, 51, "Control Whether Windows Performs Smooth Scrolling",
+          "Smooth scrolling makes list boxes and other scrolling controls slide their "
+          "contents instead of jumping line by line. Turning it off can make scrolling "
+          "feel quicker on slower computers."),
     Hidden(74, "DirectDraw and Direct3D Settings",
            "Controls hardware acceleration and the other options that DirectDraw and Direct3D "
            "programs, such as games, use for drawing."),
-    Tweak(75, 51, "Disable Image Preview"),
-    Tweak(76, 51, "Open and Save Dialog Box Customization"),
-    Tweak(77, 51, "Show Compressed Files in an Alternate Color"),
+    Tweak(75, 51, "Disable Image Preview",
+          "Removes the Preview command that Windows Picture and Fax Viewer adds to the "
+          "context menu of image files, for example when another viewer should open "
+          "pictures."),
+    Tweak(76, 51, "Open and Save Dialog Box Customization",
+          "Removes parts of the common Open and Save As dialog boxes that programs use: "
+          "the Back button, the list of recently used file names and the places bar on "
+          "the left."),
+    Tweak(77, 51, "Show Compressed Files in an Alternate Color",
+          "Makes Explorer show the names of compressed NTFS files and folders in another "
+          "colour, so that they can be told apart from the others at a glance."),
     Category(78, 10, "Desktop", "Windows Desktop Enhancements"),
     Hidden(79, "Active Window Tracking",
            "Makes a window active when the mouse pointer rests over it, without having to click "

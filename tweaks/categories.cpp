@@ -2,6 +2,7 @@
 #include "tweaks/categories.h"
 
 #include "tweaks/accessories/accessories.h"
+#include "tweaks/appearance/appearance.h"
 #include "tweaks/root/root.h"
 #include "tweaks/troubleshooting/troubleshooting.h"
 
@@ -9,6 +10,7 @@ namespace tallowick {
 
 void RegisterAllCategories(HandlerTable& table) {
     RegisterAccessories(table);
+    RegisterAppearance(table);
     RegisterTroubleshooting(table);
     RegisterRoot(table);
 }
