@@ -28,7 +28,6 @@ namespace {
 
 const std::string kDesktop = "Control Panel\\Desktop";
 const std::string kDefaultDesktop = ".DEFAULT\\Control Panel\\Desktop";
-const std::string kMetrics = "Control Panel\\Desktop\\WindowMetrics";
 const std::string kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 const std::string kPolicies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
 const std::string kRecycleBin = kExplorer + "\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
@@ -46,7 +45,6 @@ const Value kValues[] = {
     {hive::Users, kDefaultDesktop, "UserPreferencesMask"},
     {hive::CurrentUser, kDesktop, "FontSmoothing"},
     {hive::CurrentUser, kDesktop, "SmoothScroll"},
-    {hive::CurrentUser, kMetrics, "MinAnimate"},
     {hive::CurrentUser, "Control Panel\\Colors", "HotTrackingColor"},
     {hive::CurrentUser, kExplorer, "AltColor"},
     {hive::CurrentUser, kExplorer, "ThumbnailSize"},
@@ -69,7 +67,7 @@ class AppearanceConformance : public ::testing::Test {
         for (const Value& key : kKeys)
             registry_.DeleteTree(key.hive, key.path.c_str());
         for (const std::string& path :
-             {kDesktop, kMetrics, std::string("Control Panel\\Colors"), kExplorer, kPolicies}) {
+             {kDesktop, std::string("Control Panel\\Colors"), kExplorer, kPolicies}) {
             Make(hive::CurrentUser, path);
         }
         Make(hive::Users, kDefaultDesktop);
@@ -119,18 +117,13 @@ class AppearanceConformance : public ::testing::Test {
     PageId page_ = PageId::MultiCheckPage;
 };
 
-TEST_F(AppearanceConformance, TextChoicesAndCheckboxesAndAMissingValueThatShowsTicked) {
+TEST_F(AppearanceConformance, ATextChoiceAndANumberBoxTickedWhileMissing) {
     Show(53, PageId::ComboCheckPage);
     Select(1);
     core_.OnApply();
     EXPECT_EQ(Get(hive::CurrentUser, kDesktop, "MenuDropAlignment"), SzValue("1"));
     Show(53, PageId::ComboCheckPage);
     EXPECT_EQ(Selected(), 1);
-
-    Show(56, PageId::MultiCheckPage);
-    pages_.SetCheck(page_, ctl::MainCheck, true);
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::CurrentUser, kMetrics, "MinAnimate"), SzValue("1"));
 
     registry_.DeleteValueAt(hive::CurrentUser, kDesktop.c_str(), "SmoothScroll");
     Show(73, PageId::MultiCheckPage);
