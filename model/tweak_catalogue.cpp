@@ -330,23 +330,51 @@ constexpr NodeData kNodes[] = {
     Hidden(79, "Active Window Tracking",
            "Makes a window active when the mouse pointer rests over it, without having to click "
            "it."),
-    Tweak(80, 78, "Change Desktop Icon Visibility"),
+    Tweak(80, 78, "Change Desktop Icon Visibility",
+          "Chooses which system folders, such as Administrative Tools, Fonts, Printers and "
+          "Faxes or Scheduled Tasks, appear as icons on the desktop."),
     Hidden(81, "Change the Application Focus Settings",
            "Controls whether a program in the background may take the focus from the window you "
            "are working in, or may only flash its taskbar button."),
-    Tweak(82, 78, "Change the Screen Saver Grace Period"),
-    Tweak(83, 78, "Choose the First Desktop Icon"),
-    Tweak(84, 78, "Disable Desktop Cleanup Wizard"),
-    Tweak(85, 78, "Disable the Ability to Right Click on the Desktop"),
-    Tweak(86, 78, "Force Windows to Use the Classic Desktop"),
-    Tweak(87, 78, "Hide the Internet Explorer Icon"),
-    Tweak(88, 78, "Launch Windows Desktop in a Separate Process"),
-    Tweak(89, 78, "Remove My Computer from the Desktop and Start Menu"),
-    Tweak(90, 78, "Remove My Documents from the Desktop"),
-    Tweak(91, 78, "Rename or Delete Special Folders"),
-    Tweak(92, 78, "Show Pop-up Descriptions for Explorer and Desktop Items"),
-    Tweak(93, 78, "Show User and Computer Name On Desktop"),
-    Tweak(94, 78, "Show Windows Version On Desktop"),
+    Tweak(82, 78, "Change the Screen Saver Grace Period",
+          "Sets how many seconds may pass after the screen saver starts before Windows asks "
+          "for the password again; moving the mouse within that time ends the screen saver "
+          "without it."),
+    Tweak(83, 78, "Choose the First Desktop Icon",
+          "Chooses whether My Documents or My Computer is the first icon in the top-left "
+          "corner of the desktop."),
+    Tweak(84, 78, "Disable Desktop Cleanup Wizard",
+          "Stops the Desktop Cleanup Wizard from offering, every sixty days, to move the "
+          "desktop shortcuts you have not used into a folder."),
+    Tweak(85, 78, "Disable the Ability to Right Click on the Desktop",
+          "Stops the menu that appears when you right-click the desktop, so that its "
+          "settings and commands cannot be reached from there."),
+    Tweak(86, 78, "Force Windows to Use the Classic Desktop",
+          "Turns off Active Desktop and the Web view of folders, so that the desktop and "
+          "Explorer look and behave as in earlier versions of Windows."),
+    Tweak(87, 78, "Hide the Internet Explorer Icon",
+          "Removes the Internet Explorer icon from the desktop."),
+    Tweak(88, 78, "Launch Windows Desktop in a Separate Process",
+          "Runs the desktop and the taskbar in a process of their own, apart from "
+          "Explorer's folder windows, so that a folder window that stops responding does "
+          "not take the desktop with it."),
+    Tweak(89, 78, "Remove My Computer from the Desktop and Start Menu",
+          "Hides the My Computer icon on the desktop and its entry in the Start menu."),
+    Tweak(90, 78, "Remove My Documents from the Desktop",
+          "Hides the My Documents icon on the desktop and its entry in the Start menu; the "
+          "folder and its files stay where they are."),
+    Tweak(91, 78, "Rename or Delete Special Folders",
+          "Adds the Rename and Delete commands to the Recycle Bin's context menu, so that "
+          "the icon can be given another name or removed from the desktop."),
+    Tweak(92, 78, "Show Pop-up Descriptions for Explorer and Desktop Items",
+          "Shows a short description in a pop-up box when the mouse pointer rests over a "
+          "file, a folder or a desktop icon."),
+    Tweak(93, 78, "Show User and Computer Name On Desktop",
+          "Shows the user's name and the computer's name in place of the words My Computer "
+          "under that icon."),
+    Tweak(94, 78, "Show Windows Version On Desktop",
+          "Paints the Windows version and its build number in the lower-right corner of the "
+          "desktop."),
     Category(95, 11, "Explorer", "Windows Explorer Enhancements and Settings"),
     Group(96, 95, 12, "Search", "Enhancements for the Windows Explorer Search Features"),
     Tweak(97, 96, "Change Default Search Options"),

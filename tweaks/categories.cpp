@@ -3,6 +3,7 @@
 
 #include "tweaks/accessories/accessories.h"
 #include "tweaks/appearance/appearance.h"
+#include "tweaks/desktop/desktop.h"
 #include "tweaks/root/root.h"
 #include "tweaks/troubleshooting/troubleshooting.h"
 
@@ -11,6 +12,7 @@ namespace tallowick {
 void RegisterAllCategories(HandlerTable& table) {
     RegisterAccessories(table);
     RegisterAppearance(table);
+    RegisterDesktop(table);
     RegisterTroubleshooting(table);
     RegisterRoot(table);
 }
