@@ -79,13 +79,24 @@ int LabelOf(PageId page, int combo) {
     return 0;
 }
 
-bool SameText(std::string_view a, std::string_view b, Match match) {
-    if (match == Match::Exact)
-        return a == b;
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+bool SameLetter(char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+}
+
+// `stored` against a state's text `wanted`.
+bool SameText(std::string_view stored, std::string_view wanted, Match match) {
+    switch (match) {
+        case Match::Exact:
+            return stored == wanted;
+        case Match::IgnoreCase:
+            return stored.size() == wanted.size() &&
+                   std::equal(stored.begin(), stored.end(), wanted.begin(), SameLetter);
+        case Match::Contains:
+            return std::search(stored.begin(), stored.end(), wanted.begin(), wanted.end(),
+                               SameLetter) != stored.end();
+    }
+    return false;
 }
 
 bool DataMatches(const Data& data, long readResult, const RegValue& stored, Match match) {

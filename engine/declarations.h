@@ -110,8 +110,9 @@ Data CreateKey();
 Data DeleteKey();
 Data Nothing();
 
-// How a stored text is compared with a state's text.
-enum class Match { Exact, IgnoreCase };
+// How a stored text is compared with a state's text: equal, equal in any letter case, or
+// holding the state's text somewhere in any letter case.
+enum class Match { Exact, IgnoreCase, Contains };
 
 // A checkbox. Show ticks it when the first target holds `on` (a missing value counts as
 // `on` where `missingIsOn`); Apply stores `on` or `off` at every target, in order.

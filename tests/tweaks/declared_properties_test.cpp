@@ -372,6 +372,16 @@ void RegisterShapeExamples(HandlerTable& table) {
                                                .label = "Numbers",
                                                .items = NumberItems(0, 3, true),
                                                .at = {kAt.Named("n")}}}});
+    // Texts found anywhere in the stored one, in any letter case; none stores an item's data.
+    Register(table, Declared{.id = 124,
+                             .page = PageId::ComboCheckPage,
+                             .fields = {Choice{.label = "Found",
+                                               .items = {{"On", Text("Yes")}, {"Off", Text("No")}},
+                                               .at = {kAt.Named("Found")},
+                                               .none = Text("No"),
+                                               .preselect = 1,
+                                               .otherwise = 1,
+                                               .match = Match::Contains}}});
     // Both colour forms.
     Register(table,
              Declared{.id = 68,
