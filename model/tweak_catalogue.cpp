@@ -377,31 +377,74 @@ constexpr NodeData kNodes[] = {
           "desktop."),
     Category(95, 11, "Explorer", "Windows Explorer Enhancements and Settings"),
     Group(96, 95, 12, "Search", "Enhancements for the Windows Explorer Search Features"),
-    Tweak(97, 96, "Change Default Search Options"),
-    Tweak(98, 96, "Change the Number of Active Directory Search Results"),
-    Tweak(99, 96, "Hide the Search Button on the Explorer Toolbar"),
-    Tweak(100, 96, "Search for All File Types"),
-    Tweak(101, 96, "Show Filter in Active Directory Search Results"),
-    Tweak(102, 96, "Use Classic Search in Explorer"),
-    Tweak(103, 95, "Add a Menu Option to Move or Copy to a Folder"),
-    Tweak(104, 95, "Add Explorer From Here to Every Folder"),
-    Tweak(105, 95, "Automatically Expand Folders in Explorer"),
+    Tweak(97, 96, "Change Default Search Options",
+          "Sets the options the Search Companion starts with: whether it matches letter "
+          "case, looks in subfolders, hidden files and system folders, and searches tape "
+          "backups."),
+    Tweak(98, 96, "Change the Number of Active Directory Search Results",
+          "Sets how many objects a search of Active Directory returns at most; a search "
+          "that finds more stops at this number."),
+    Tweak(99, 96, "Hide the Search Button on the Explorer Toolbar",
+          "Removes the Search button from the toolbar of Explorer and Internet Explorer "
+          "windows."),
+    Tweak(100, 96, "Search for All File Types",
+          "Makes the search look inside files of every type for the text you enter, not "
+          "only inside the types Windows knows."),
+    Tweak(101, 96, "Show Filter in Active Directory Search Results",
+          "Shows the filter box in the results of an Active Directory search, so that the "
+          "list of found objects can be narrowed down."),
+    Tweak(102, 96, "Use Classic Search in Explorer",
+          "Chooses between the animated Search Companion and the classic search pane of "
+          "earlier Windows versions in Explorer."),
+    Tweak(103, 95, "Add a Menu Option to Move or Copy to a Folder",
+          "Adds Copy To Folder and Move To Folder to the context menu of files and folders, "
+          "to copy or move them to a folder chosen from a list."),
+    Tweak(104, 95, "Add Explorer From Here to Every Folder",
+          "Adds an Explore From Here command to the context menu of every folder, which "
+          "opens Explorer with that folder as the top of its tree."),
+    Tweak(105, 95, "Automatically Expand Folders in Explorer",
+          "Makes the folder tree of Explorer expand the folder you select and close the "
+          "others, so that only the path to it stays open."),
     Hidden(106, "Change Drive Name and Icon",
            "Sets the label and the icon that Explorer shows for a drive."),
-    Tweak(107, 95, "Change Program and Common Files Directory"),
-    Tweak(108, 95, "Change the Auto Complete Mode"),
-    Tweak(109, 95, "Disable the Thumbnail Cache"),
-    Tweak(110, 95, "Launch Folder Windows in a Separate process"),
-    Tweak(111, 95, "Remove Shared Documents from My Computer"),
-    Tweak(112, 95, "Restore Folder Windows at Startup"),
-    Tweak(113, 95, "Show'Send to'Context Menu"),
-    Tweak(114, 95, "Show Attributes Column in Explorer"),
-    Tweak(115, 95, "Show Encryption Commands on the Shortcut Menu"),
-    Tweak(116, 95, "Show Hidden Folders and Files"),
-    Tweak(117, 95, "Show Hidden Operating System Files"),
-    Tweak(118, 95, "Show or Hide'Open With'Program Checkbox"),
-    Tweak(119, 95, "Show Programs in the Open with Selection Box"),
-    Tweak(120, 95, "Specify Unknown File Type Options"),
+    Tweak(107, 95, "Change Program and Common Files Directory",
+          "Sets the folders where programs install themselves by default and where they "
+          "keep the files they share with other programs."),
+    Tweak(108, 95, "Change the Auto Complete Mode",
+          "Chooses how Explorer and the Run box complete a name as you type it: by "
+          "appending the rest of the name, or by listing the names that match."),
+    Tweak(109, 95, "Disable the Thumbnail Cache",
+          "Stops Explorer from keeping the thumbnails of a folder's pictures in a hidden "
+          "Thumbs.db file in that folder."),
+    Tweak(110, 95, "Launch Folder Windows in a Separate process",
+          "Opens each folder window in a process of its own, so that a window that stops "
+          "responding does not take the desktop and the other windows with it."),
+    Tweak(111, 95, "Remove Shared Documents from My Computer",
+          "Removes the Shared Documents folder from My Computer."),
+    Tweak(112, 95, "Restore Folder Windows at Startup",
+          "Makes Windows open again, at the next logon, the folder windows that were open "
+          "when you logged off."),
+    Tweak(113, 95, "Show'Send to'Context Menu",
+          "Shows the Send To submenu on the context menu of files and folders, or removes "
+          "it."),
+    Tweak(114, 95, "Show Attributes Column in Explorer",
+          "Offers the Attributes column in Explorer's Details view, which shows each file's "
+          "read-only, hidden, system, archive and compressed attributes."),
+    Tweak(115, 95, "Show Encryption Commands on the Shortcut Menu",
+          "Adds the Encrypt and Decrypt commands to the context menu of files and folders "
+          "on NTFS drives."),
+    Tweak(116, 95, "Show Hidden Folders and Files",
+          "Makes Explorer show files and folders marked hidden, dimmed beside the others."),
+    Tweak(117, 95, "Show Hidden Operating System Files",
+          "Makes Explorer show the files Windows marks as protected operating system files, "
+          "such as boot files in the root of the system drive."),
+    Tweak(118, 95, "Show or Hide'Open With'Program Checkbox",
+          "Chooses whether the Open With dialog for a file of an unknown type shows the "
+          "checkbox that makes the chosen program the default for that type."),
+    Tweak(119, 95, "Show Programs in the Open with Selection Box",
+          "Chooses which installed programs the Open With dialog offers for opening a file."),
+    Tweak(120, 95, "Specify Unknown File Type Options",
+          "Sets the description Explorer shows for files whose type is not registered."),
     Hidden(121, "Speed-up Access to AVI Media Files",
            "Stops Explorer from reading AVI files to show their details, so that folders of video "
            "files open faster."),

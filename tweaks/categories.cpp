@@ -4,6 +4,7 @@
 #include "tweaks/accessories/accessories.h"
 #include "tweaks/appearance/appearance.h"
 #include "tweaks/desktop/desktop.h"
+#include "tweaks/explorer/explorer.h"
 #include "tweaks/root/root.h"
 #include "tweaks/troubleshooting/troubleshooting.h"
 
@@ -13,6 +14,7 @@ void RegisterAllCategories(HandlerTable& table) {
     RegisterAccessories(table);
     RegisterAppearance(table);
     RegisterDesktop(table);
+    RegisterExplorer(table);
     RegisterTroubleshooting(table);
     RegisterRoot(table);
 }

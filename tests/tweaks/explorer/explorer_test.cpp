@@ -1,0 +1,217 @@
+// The Explorer and Search tweaks' handwritten handlers and irregular data, through the
+// application core; what every declaration does with regular data is covered by its
+// properties.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/registry_test_support.h"
+#include "tweaks/tweak_test_support.h"
+
+namespace tallowick {
+namespace {
+
+constexpr const char* kAdvanced =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+
+class ExplorerTest : public TweakTest {
+  protected:
+    std::optional<RegValue> Get(const std::string& path, const char* name,
+                                RegKey root = hive::CurrentUser) {
+        return ReadValue(registry, root, path, name);
+    }
+    std::optional<RegValue> Class(const std::string& path, const char* name) {
+        return ReadValue(registry, hive::ClassesRoot, path, name);
+    }
+    int Selected() { return pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::Combo1); }
+    void Tick(int row, bool on) {
+        pages.ListSetCheckState(PageId::ValueListPage, ctl::ValueList, row, on);
+    }
+};
+
+TEST_F(ExplorerTest, SearchAssistantAndAutoCompleteReadTheirTextsInAnyLetterCase) {
+    const std::string cabinet =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";
+    const std::string complete =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\AutoComplete";
+    const std::pair<const char*, int> assistant[] = {{"No", 1}, {"no", 1}, {"YES", 0}, {"nope", 0}};
+    for (const auto& [stored, item] : assistant) {
+        Load("[HKCU\\" + cabinet + "]\n\"Use Search Asst\"=\"" + stored + "\"\n");
+        Show(102);
+        EXPECT_EQ(Selected(), item) << stored;
+    }
+    Apply();
+    EXPECT_EQ(Get(cabinet, "Use Search Asst"), SzValue("yes")) << "written in lower case";
+
+    const std::pair<const char*, int> modes[] = {{"yes", 0}, {"Oui, YES", 0}, {"No", 1}, {"", 1}};
+    for (const auto& [stored, item] : modes) {
+        Load("[HKCU\\" + complete + "]\n\"Append Completion\"=\"" + stored + "\"\n");
+        Show(108);
+        EXPECT_EQ(Selected(), item) << stored;
+    }
+    pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, 0);
+    Apply();
+    EXPECT_EQ(Get(complete, "Append Completion"), SzValue("Yes"));
+}
+
+TEST_F(ExplorerTest, ExploreFromHereKeepsItsCommandInTheCommandSubkey) {
+    const std::string explore = "Directory\\shell\\Explore";
+    Show(104);
+    Check(true);
+    Apply();
+    EXPECT_FALSE(KeyCreated()) << "Directory\\shell is opened, not made";
+    EXPECT_EQ(DateOf(104), kToday);
+
+    Load("[HKCR\\Directory\\shell]\n");
+    Apply();
+    EXPECT_EQ(Class(explore + "\\command", ""), SzValue("explorer.exe /e,/root,\"%1\""));
+    EXPECT_EQ(Class(explore, ""), std::nullopt) << "the menu text is not the command";
+    EXPECT_NE(Show(104).find("[x] \"Add Explore From Here"), std::string::npos);
+
+    Check(false);
+    Apply();
+    EXPECT_FALSE(KeyExists(registry, hive::ClassesRoot, explore));
+
+    // A key another program added below Explore stays, and Explore with it.
+    Load(
+        "[HKCR\\Directory\\shell\\Explore]\n@=\"E&xplore\"\n[HKCR\\Directory\\shell\\Explore\\"
+        "command]\n@=\"explorer.exe /e,/root,\\\"%1\\\"\"\n[HKCR\\Directory\\shell\\Explore\\"
+        "ddeexec]\n");
+    Show(104);
+    EXPECT_TRUE(Checked());
+    Check(false);
+    Apply();
+    EXPECT_FALSE(KeyExists(registry, hive::ClassesRoot, explore + "\\command"));
+    EXPECT_EQ(Class(explore, ""), SzValue("E&xplore"));
+}
+
+TEST_F(ExplorerTest, OpenWithProgramsFollowTheirSubkeysByName) {
+    Load(
+        "[HKCR\\Applications\\alpha.exe\\shell]\n"
+        "[HKCR\\Applications\\beta.exe\\shell]\n[HKCR\\Applications\\beta.exe]\n"
+        "\"NoOpenWith\"=\"\"\n[HKCR\\Applications\\noshell.exe]\n"
+        "[HKCR\\Applications\\gamma.exe\\shell]\n");
+    EXPECT_EQ(Show(119),
+              "MainDialog (102)\n  1016 button \"Apply Changes\"\nValueListPage (173)\n  1006 "
+              "static \"Show Programs in the Open with Selection Box:\\n" +
+                  core.Catalogue()[119].description +
+                  "\"\n  1009 checklist\n    0 [x] \"alpha.exe\"\n    1 [ ] \"beta.exe\"\n"
+                  "    2 [x] \"gamma.exe\"\n");
+    Tick(0, false);
+    Tick(1, true);
+    Tick(2, false);
+    // Since Show, alpha.exe went, aaa.exe came before it and gamma.exe lost its shell.
+    Load(
+        "[-HKCR\\Applications\\alpha.exe]\n[HKCR\\Applications\\aaa.exe\\shell]\n"
+        "[-HKCR\\Applications\\gamma.exe\\shell]\n");
+    Apply();
+    EXPECT_FALSE(KeyExists(registry, hive::ClassesRoot, "Applications\\alpha.exe"));
+    EXPECT_EQ(Class("Applications\\aaa.exe", "NoOpenWith"), std::nullopt);
+    EXPECT_EQ(Class("Applications\\beta.exe", "NoOpenWith"), std::nullopt);
+    EXPECT_EQ(Class("Applications\\gamma.exe", "NoOpenWith"), (RegValue{regtype::Sz, {}}));
+    EXPECT_EQ(DateOf(119), kToday);
+}
+
+TEST_F(ExplorerTest, RefusalsClearLeaveOrNameWindows98) {
+    Load(std::string("[HKCU\\") + kAdvanced + "]\n[HKLM\\" + kAdvanced + "]\n");
+    host.version = kWin2000;
+    Show(109);
+    Check(true);
+    Apply();
+    ExpectAlert("These Tweak active only on Windows XP");
+    EXPECT_FALSE(Checked()) << "cleared";
+    Apply();
+    ExpectAlert("These Tweak active only on Windows XP");
+    EXPECT_FALSE(Checked()) << "a clear box stays clear";
+    EXPECT_EQ(DateOf(109), kEarlier);
+
+    host.version = kWinNT4;
+    Show(115);
+    Check(true);
+    Apply();
+    ExpectAlert("These Tweak active only on Windows 2000/XP");
+    EXPECT_FALSE(Checked());
+    EXPECT_EQ(Get(kAdvanced, "EncryptionContextMenu", hive::LocalMachine), std::nullopt);
+
+    host.version = kWin95;
+    Show(114);
+    Check(true);
+    Apply();
+    ExpectAlert("These Tweak active only on Microsoft Windows 98");
+    EXPECT_TRUE(Checked()) << "left";
+    host.version = kWinMe;
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "ShowAttribCol"), DwordValue(1));
+
+    host.version = kWinXP;
+    Show(116);
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "Hidden"), DwordValue(2)) << "clear is 2";
+}
+
+TEST_F(ExplorerTest, KeysOpenedOrMadeAsWindowsKeepsThem) {
+    // The indexing service's and the policies' keys are opened, the Directory UI policy made.
+    Show(100);
+    Check(true);
+    Apply();
+    Show(99);
+    Check(true);
+    Check(true, ctl::SecondCheck);
+    Apply();
+    EXPECT_FALSE(KeyCreated());
+    EXPECT_EQ(DateOf(100), kToday);
+    Load("[HKCU\\Software\\Policies\\Microsoft\\Windows]\n");
+    Show(101);
+    Check(true);
+    Apply();
+    EXPECT_EQ(Get("Software\\Policies\\Microsoft\\Windows\\Directory UI", "EnableFilter"),
+              DwordValue(1));
+
+    // Copy To and Move To come and go with their subkeys; Send To stays and is emptied.
+    Show(113);
+    Apply();
+    EXPECT_FALSE(KeyCreated()) << "Send To is made only below an existing handlers key";
+    Show(103);
+    Check(true, ctl::SecondCheck);
+    Apply();
+    Show(113);
+    Apply();
+    const std::string handlers = "AllFilesystemObjects\\shellex\\ContextMenuHandlers\\";
+    EXPECT_EQ(Class(handlers + "Send To", ""), (RegValue{regtype::Sz, {}}));
+    Load("[HKCR\\" + handlers + "Copy To\\Sub]\n");
+    Show(103);
+    EXPECT_FALSE(Checked());
+    Check(true, ctl::SecondCheck);
+    Apply();
+    EXPECT_EQ(Class(handlers + "Move To", ""), SzValue("{C2FBB631-2971-11d1-A18C-00C04FD75D13}"));
+    EXPECT_TRUE(KeyExists(registry, hive::ClassesRoot, handlers + "Copy To"))
+        << "not removed while it has subkeys";
+}
+
+TEST_F(ExplorerTest, ProgramFoldersKeepAnEmptiedOneAndUnknownTypesRecordTheirDate) {
+    const std::string version = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+    Load("[HKLM\\" + version + "]\n\"ProgramFilesDir\"=\"C:\\\\Program Files\"\n");
+    Show(107);
+    EXPECT_EQ(pages.GetText(PageId::PathEditPage, ctl::Edit1), "C:\\Program Files");
+    pages.SetText(PageId::PathEditPage, ctl::Edit1, "");
+    pages.SetText(PageId::PathEditPage, ctl::Edit2, "D:\\Common");
+    Apply();
+    EXPECT_EQ(Get(version, "ProgramFilesDir", hive::LocalMachine), SzValue("C:\\Program Files"));
+    EXPECT_EQ(Get(version, "CommonFilesDir", hive::LocalMachine), SzValue("D:\\Common"));
+
+    Show(120);
+    Type("");
+    Apply();
+    EXPECT_EQ(Class("Unknown", ""), (RegValue{regtype::Sz, {}}));
+    EXPECT_EQ(DateOf(120), kToday);
+
+    Show(112);
+    pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, -1);
+    Load(std::string("[HKCU\\") + kAdvanced + "]\n\"PersistBrowsers\"=dword:00000001\n");
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "PersistBrowsers"), DwordValue(1)) << "no choice, nothing written";
+}
+
+}  // namespace
+}  // namespace tallowick

@@ -1,0 +1,10 @@
+#include "tweaks/explorer/explorer.h"
+
+namespace tallowick {
+
+void RegisterExplorer(HandlerTable& table) {
+    RegisterSearch(table);
+    RegisterExplorerOwn(table);
+}
+
+}  // namespace tallowick
