@@ -156,33 +156,6 @@ TEST_F(DesktopTest, RecycleBinSetsTheRenameAndDeleteBitsOfItsOwnMask) {
         Bytes({0xAF, 0x02, 0x03, 0x04}));
 }
 
-TEST_F(DesktopTest, RefusedVersionsFlipOnlyTheComputerNameAndPoliciesNeedTheirKey) {
-    host.version = kWin98;
-    Show(93);
-    Check(true);
-    Apply();
-    ExpectAlert("These Tweak active only on Windows NT/2000/XP");
-    EXPECT_FALSE(Checked()) << "put back";
-    EXPECT_EQ(DateOf(93), kEarlier);
-    EXPECT_FALSE(KeyCreated());
-
-    host.version = kWinXP;
-    Show(86);
-    Check(true);
-    Apply();
-    ExpectAlert("These Tweak Active only with Windows 95/98/Me/NT/2000");
-    EXPECT_TRUE(Checked()) << "left";
-    EXPECT_EQ(DateOf(86), kEarlier);
-
-    // Without a Policies key no hive gets a policy; the date is still today's.
-    Show(85);
-    Check(true);
-    Check(true, ctl::SecondCheck);
-    Apply();
-    EXPECT_FALSE(KeyCreated());
-    EXPECT_EQ(DateOf(85), kToday);
-}
-
 TEST_F(DesktopTest, MyComputerSharesItsDateWithTheStartMenuTweakOfTheSameName) {
     Load("[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies]\n");
     Show(89);
@@ -192,6 +165,11 @@ TEST_F(DesktopTest, MyComputerSharesItsDateWithTheStartMenuTweakOfTheSameName) {
                   "{20D04FE0-3AEA-1069-A2D8-08002B30309D}"),
               DwordValue(1));
     EXPECT_EQ(DateOf(201), kToday);
+    const std::string listed = Show(78);
+    EXPECT_NE(listed.find("\"Remove My Computer from the Desktop and Start Menu\" | \"3/5/2007\""),
+              std::string::npos)
+        << listed;
+    EXPECT_LT(listed.find("Separate Process"), listed.find("Internet Explorer Icon"));
 }
 
 }  // namespace

@@ -113,8 +113,8 @@ TEST_F(ExplorerTest, OpenWithProgramsFollowTheirSubkeysByName) {
     EXPECT_EQ(DateOf(119), kToday);
 }
 
-TEST_F(ExplorerTest, RefusalsClearLeaveOrNameWindows98) {
-    Load(std::string("[HKCU\\") + kAdvanced + "]\n[HKLM\\" + kAdvanced + "]\n");
+TEST_F(ExplorerTest, ThumbnailCacheRefusalClearsAndAttributesColumnPassesOnMe) {
+    Load(std::string("[HKCU\\") + kAdvanced + "]\n");
     host.version = kWin2000;
     Show(109);
     Check(true);
@@ -126,14 +126,6 @@ TEST_F(ExplorerTest, RefusalsClearLeaveOrNameWindows98) {
     EXPECT_FALSE(Checked()) << "a clear box stays clear";
     EXPECT_EQ(DateOf(109), kEarlier);
 
-    host.version = kWinNT4;
-    Show(115);
-    Check(true);
-    Apply();
-    ExpectAlert("These Tweak active only on Windows 2000/XP");
-    EXPECT_FALSE(Checked());
-    EXPECT_EQ(Get(kAdvanced, "EncryptionContextMenu", hive::LocalMachine), std::nullopt);
-
     host.version = kWin95;
     Show(114);
     Check(true);
@@ -143,31 +135,9 @@ TEST_F(ExplorerTest, RefusalsClearLeaveOrNameWindows98) {
     host.version = kWinMe;
     Apply();
     EXPECT_EQ(Get(kAdvanced, "ShowAttribCol"), DwordValue(1));
-
-    host.version = kWinXP;
-    Show(116);
-    Apply();
-    EXPECT_EQ(Get(kAdvanced, "Hidden"), DwordValue(2)) << "clear is 2";
 }
 
-TEST_F(ExplorerTest, KeysOpenedOrMadeAsWindowsKeepsThem) {
-    // The indexing service's and the policies' keys are opened, the Directory UI policy made.
-    Show(100);
-    Check(true);
-    Apply();
-    Show(99);
-    Check(true);
-    Check(true, ctl::SecondCheck);
-    Apply();
-    EXPECT_FALSE(KeyCreated());
-    EXPECT_EQ(DateOf(100), kToday);
-    Load("[HKCU\\Software\\Policies\\Microsoft\\Windows]\n");
-    Show(101);
-    Check(true);
-    Apply();
-    EXPECT_EQ(Get("Software\\Policies\\Microsoft\\Windows\\Directory UI", "EnableFilter"),
-              DwordValue(1));
-
+TEST_F(ExplorerTest, ContextMenuEntriesNeedTheirHandlersKeyAndKeepForeignSubkeys) {
     // Copy To and Move To come and go with their subkeys; Send To stays and is emptied.
     Show(113);
     Apply();
