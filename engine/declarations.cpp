@@ -176,7 +176,14 @@ void ShowField(FieldContext& f, const Box& box) {
 
 bool ApplyField(FieldContext& f, const Box& box) {
     const bool ticked = f.ctx.pages.IsChecked(f.tweak.page, box.control);
-    StoreAll(f.ctx, box.at, ticked ? box.on : box.off, f.tweak.date);
+    if (ticked || !box.offOnlyOverOn) {
+        StoreAll(f.ctx, box.at, ticked ? box.on : box.off, f.tweak.date);
+        return true;
+    }
+    for (const Target& target : box.at) {
+        if (TargetMatches(f.ctx, target, box.on, box.match))
+            StoreData(f.ctx, target, box.off, f.tweak.date == DateAt::EachWrite);
+    }
     return true;
 }
 

@@ -115,7 +115,9 @@ Data Nothing();
 enum class Match { Exact, IgnoreCase, Contains };
 
 // A checkbox. Show ticks it when the first target holds `on` (a missing value counts as
-// `on` where `missingIsOn`); Apply stores `on` or `off` at every target, in order.
+// `on` where `missingIsOn`); Apply stores `on` or `off` at every target, in order. With
+// `offOnlyOverOn`, a clear box stores `off` only at the targets that hold `on`, so a
+// value the box does not show (another setting's number, or none) is left as it is.
 struct Box {
     int control = 0;  // 0: the page's next checkbox (1013, 1018, 1028... in page order)
     const char* caption = "";
@@ -124,6 +126,7 @@ struct Box {
     Data off = {};
     bool missingIsOn = false;
     Match match = Match::Exact;
+    bool offOnlyOverOn = false;
 };
 
 // One entry of a choice and what it stores.

@@ -56,6 +56,8 @@ constexpr StringEntry kStringTable[] = {
     {kStringKeyWriteFailed,
      "Tallowick could not change the registry key %s. You may need administrator rights to "
      "change this setting."},
+    {kStringFileWriteFailed,
+     "Tallowick could not change the file %s. It may be missing, read-only or in use."},
 };
 
 // Keys and sections are numbers written as "%d" writes them.

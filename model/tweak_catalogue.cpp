@@ -534,42 +534,105 @@ constexpr NodeData kNodes[] = {
     Tweak(176, 155, "User Active Authentication for Unlock and Screen Saver"),
     Category(177, 18, "Start Menu and Taskbar", "Start Menu and Taskbar Enhancements"),
     Group(178, 177, 19, "Documents and Folders", "Manage Documents and Folders on the Start Menu"),
-    Tweak(179, 178, "Change the Number of Recent Documents Displayed"),
-    Tweak(180, 178, "Clear Recent Documents When Windows Exits"),
-    Tweak(181, 178, "Hide Start Menu Subfolders"),
-    Tweak(182, 178, "Show Cascading Control Panel Items"),
-    Tweak(183, 178, "Show Cascading My Documents Folder"),
-    Tweak(184, 178, "Show Cascading My Pictures Folder"),
-    Tweak(185, 178, "Show Cascading Network Connections"),
-    Tweak(186, 178, "Show Cascading Printers Folder"),
+    Tweak(179, 178, "Change the Number of Recent Documents Displayed",
+          "Sets how many recently opened documents the Documents menu of the Start Menu lists, "
+          "for the current user or for everyone. An empty box removes the limit so that Windows "
+          "uses its default of 15."),
+    Tweak(180, 178, "Clear Recent Documents When Windows Exits",
+          "Empties the list of recently opened documents each time the user logs off or shuts "
+          "Windows down, so that the Documents menu starts empty at every session."),
+    Tweak(181, 178, "Hide Start Menu Subfolders",
+          "Hides the folders that users have dragged into the Start Menu, so that only the "
+          "standard entries and programs are shown."),
+    Tweak(182, 178, "Show Cascading Control Panel Items",
+          "Shows Control Panel on the Start Menu as a menu listing its items, instead of a link "
+          "that opens the Control Panel window."),
+    Tweak(183, 178, "Show Cascading My Documents Folder",
+          "Shows My Documents on the Start Menu as a menu listing the folder's contents, instead "
+          "of a link that opens the folder."),
+    Tweak(184, 178, "Show Cascading My Pictures Folder",
+          "Shows My Pictures on the Start Menu as a menu listing the folder's contents, instead "
+          "of a link that opens the folder."),
+    Tweak(185, 178, "Show Cascading Network Connections",
+          "Shows Network Connections on the Start Menu as a menu listing each connection, so that"
+          " one can be started straight from the menu."),
+    Tweak(186, 178, "Show Cascading Printers Folder",
+          "Shows Printers and Faxes on the Start Menu as a menu listing the installed printers, "
+          "instead of a link that opens the folder."),
     Group(187, 177, 20, "Taskbar", "Taskbar Settings and Enhancements"),
-    Tweak(188, 187, "Automatically Hide in Active Tray Icons"),
-    Tweak(189, 187, "Change the Taskbar Group Size"),
+    Tweak(188, 187, "Automatically Hide in Active Tray Icons",
+          "Hides the notification-area icons of programs that have not been used for a while, "
+          "behind an arrow button that shows them again."),
+    Tweak(189, 187, "Change the Taskbar Group Size",
+          "Sets how many buttons of one program the taskbar shows before it groups them into one "
+          "button with a menu, when grouping of similar buttons is on. An empty box removes the "
+          "setting."),
     Hidden(190, "Clear Past Icons from the Try Notification Area",
            "Empties the list of past items that the notification area keeps in its Customize "
            "Notifications dialog."),
-    Tweak(191, 187, "Disable Balloon Tips"),
-    Tweak(192, 187, "Disable Taskbar Context Menus"),
-    Tweak(193, 187, "Group Similar Taskbar Bottons"),
-    Tweak(194, 187, "Lock the Size and Position of the Taskbar"),
-    Tweak(195, 187, "Remove the Start Banner on the Taskbar"),
-    Tweak(196, 177, "Clear the Cashed Run Commands"),
-    Tweak(197, 177, "Enable Start Menu Scrolling"),
-    Tweak(198, 177, "Highlight New Programs on Start Menu"),
-    Tweak(199, 177, "Remove'All Programs'Button from the Start Menu"),
-    Tweak(200, 177, "Remove Frequent Programs List from the Start Menu"),
-    Tweak(201, 177, "Remove My Computer from the Desktop and Start Menu"),
-    Tweak(202, 177, "Remove Pinned Programs List from Start Menu"),
-    Tweak(203, 177, "Remove Set Program Access and Defaults from Start Menu"),
+    Tweak(191, 187, "Disable Balloon Tips",
+          "Stops the notification area from showing balloon tips, the pop-up messages that "
+          "programs and Windows show beside their icons."),
+    Tweak(192, 187, "Disable Taskbar Context Menus",
+          "Removes the menus that appear when the taskbar, the Start button, the clock or the "
+          "taskbar buttons are right-clicked."),
+    Tweak(193, 187, "Group Similar Taskbar Bottons",
+          "Combines the taskbar buttons of windows of the same program into one button when the "
+          "taskbar runs out of room."),
+    Tweak(194, 187, "Lock the Size and Position of the Taskbar",
+          "Locks the taskbar, so that it cannot be moved to another edge of the screen or resized"
+          " by dragging."),
+    Tweak(195, 187, "Remove the Start Banner on the Taskbar",
+          "Removes the animated \"Click here to begin\" arrow and caption that Windows shows on "
+          "the taskbar beside the Start button."),
+    Tweak(196, 177, "Clear the Cashed Run Commands",
+          "Deletes the list of commands typed into the Run dialog, so that the dialog no longer "
+          "offers them."),
+    Tweak(197, 177, "Enable Start Menu Scrolling",
+          "Makes the Start Menu's Programs list scroll in one column when it is taller than the "
+          "screen, instead of spreading over several columns, for the classic and the XP style "
+          "menus."),
+    Tweak(198, 177, "Highlight New Programs on Start Menu",
+          "Highlights newly installed programs and the menus that hold them on the Start Menu, so"
+          " that they are easy to find."),
+    Tweak(199, 177, "Remove'All Programs'Button from the Start Menu",
+          "Removes the All Programs button from the Windows XP style Start Menu, for the current "
+          "user or for everyone."),
+    Tweak(200, 177, "Remove Frequent Programs List from the Start Menu",
+          "Removes the list of frequently used programs from the Windows XP style Start Menu, for"
+          " the current user or for everyone."),
+    Tweak(201, 177, "Remove My Computer from the Desktop and Start Menu",
+          "Hides the My Computer icon on the desktop and its entry on the Start Menu, for the "
+          "current user or for everyone."),
+    Tweak(202, 177, "Remove Pinned Programs List from Start Menu",
+          "Removes the pinned programs list, such as the Internet and E-mail entries at the top, "
+          "from the Windows XP style Start Menu."),
+    Tweak(203, 177, "Remove Set Program Access and Defaults from Start Menu",
+          "Removes the Set Program Access and Defaults entry from the Start Menu, for the current"
+          " user or for everyone."),
     Hidden(204, "Remove the Disconnect Menu Item",
            "Removes the Disconnect command from the Start menu of Remote Desktop and Terminal "
            "Services sessions, so that users log off instead."),
-    Tweak(205, 177, "Remove Unlock Computer From the Start Menu"),
-    Tweak(206, 177, "Remove Username From the Start Menu"),
-    Tweak(207, 177, "Show Favorites on the Start Menu"),
-    Tweak(208, 177, "Show Programs in the Frequently Used Programs List"),
-    Tweak(209, 177, "Sort Start Menu and Favorites in Alphabetical Order"),
-    Tweak(210, 177, "View Enhanced Start Menu Folders"),
+    Tweak(205, 177, "Remove Unlock Computer From the Start Menu",
+          "Removes the Undock Computer command from the Start Menu of portable computers, for the"
+          " current user or for everyone."),
+    Tweak(206, 177, "Remove Username From the Start Menu",
+          "Removes the user's name and picture from the top of the Windows XP style Start Menu, "
+          "for the current user or for everyone."),
+    Tweak(207, 177, "Show Favorites on the Start Menu",
+          "Adds the Favorites menu of Internet Explorer to the Start Menu, for the current user "
+          "or for everyone."),
+    Tweak(208, 177, "Show Programs in the Frequently Used Programs List",
+          "Chooses which programs may appear in the Start Menu's list of frequently used "
+          "programs. A program that is cleared is never added to the list."),
+    Tweak(209, 177, "Sort Start Menu and Favorites in Alphabetical Order",
+          "Sorts the Start Menu and the Favorites menu alphabetically again by discarding the "
+          "order the user made by dragging entries, and keeps them sorted while the box stays "
+          "ticked."),
+    Tweak(210, 177, "View Enhanced Start Menu Folders",
+          "Chooses how the Windows XP style Start Menu shows Control Panel, My Computer, My "
+          "Documents, My Music, My Pictures and Network Connections: hidden, as a link that opens"
+          " a window, or as a menu of their contents."),
     Category(211, 21, "Start up and Shutdown", "Enhancements for System Starup Shutdown"),
     Tweak(212, 211, "Allow Portable to Undock Before Login")
         .ShownAs("Allow Portable to Undock Before login"),

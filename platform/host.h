@@ -47,6 +47,15 @@ inline constexpr std::uint32_t CdRom = 5;
 inline constexpr std::uint32_t RamDisk = 6;
 }  // namespace drive
 
+// File attributes (FILE_ATTRIBUTE_*).
+namespace fileattr {
+inline constexpr std::uint32_t ReadOnly = 0x1;
+inline constexpr std::uint32_t Hidden = 0x2;
+inline constexpr std::uint32_t System = 0x4;
+inline constexpr std::uint32_t Archive = 0x20;
+inline constexpr std::uint32_t Normal = 0x80;
+}  // namespace fileattr
+
 // Shell folder ids (CSIDL_*).
 namespace csidl {
 inline constexpr int AppData = 0x1a;
@@ -129,6 +138,10 @@ class Host {
     virtual bool RenameOver(const std::string& from, const std::string& to) = 0;
     // True for an existing file; false for a folder or nothing.
     virtual bool FileExists(const std::string& path) = 0;
+    // The file's attributes (fileattr::*); nullopt when it is missing or cannot be asked.
+    virtual std::optional<std::uint32_t> AttributesOf(const std::string& path) = 0;
+    // Gives an existing file these attributes. False on any failure.
+    virtual bool ChangeAttributes(const std::string& path, std::uint32_t attributes) = 0;
 
     // --- Single instance. ---
 

@@ -6,6 +6,7 @@
 #include "tweaks/desktop/desktop.h"
 #include "tweaks/explorer/explorer.h"
 #include "tweaks/root/root.h"
+#include "tweaks/startmenu/startmenu.h"
 #include "tweaks/troubleshooting/troubleshooting.h"
 
 namespace tallowick {
@@ -15,6 +16,7 @@ void RegisterAllCategories(HandlerTable& table) {
     RegisterAppearance(table);
     RegisterDesktop(table);
     RegisterExplorer(table);
+    RegisterStartMenu(table);
     RegisterTroubleshooting(table);
     RegisterRoot(table);
 }

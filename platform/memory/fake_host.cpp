@@ -110,6 +110,7 @@ bool FakeHost::WriteWholeFile(const std::string& path, const std::string& bytes)
 bool FakeHost::RemoveFile(const std::string& path) {
     if (failRemoves.contains(path))
         return false;
+    attributes.erase(path);
     return files.erase(path) == 1;
 }
 
@@ -124,6 +125,28 @@ bool FakeHost::RenameOver(const std::string& from, const std::string& to) {
     // The target takes the new name's spelling, since the renamed file replaces it.
     files.erase(to);
     files.emplace(to, std::move(bytes));
+    const auto moved = attributes.find(from);
+    const std::optional<std::uint32_t> kept =
+        moved == attributes.end() ? std::nullopt : std::optional<std::uint32_t>(moved->second);
+    attributes.erase(from);
+    attributes.erase(to);
+    if (kept)
+        attributes.emplace(to, *kept);
+    return true;
+}
+
+std::optional<std::uint32_t> FakeHost::AttributesOf(const std::string& path) {
+    if (!files.contains(path))
+        return std::nullopt;
+    const auto it = attributes.find(path);
+    return it == attributes.end() ? fileattr::Archive : it->second;
+}
+
+bool FakeHost::ChangeAttributes(const std::string& path, std::uint32_t newAttributes) {
+    if (!files.contains(path))
+        return false;
+    attributes.erase(path);
+    attributes.emplace(path, newAttributes);
     return true;
 }
 

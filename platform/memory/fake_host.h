@@ -58,6 +58,9 @@ class FakeHost final : public Host {
 
     // Files, keyed by full path. Folders are not modelled: any path can be written.
     std::map<std::string, std::string, PathLess> files;
+    // Attributes of the files that have other than a new file's (archive); they follow a
+    // renamed file and go with a removed one.
+    std::map<std::string, std::uint32_t, PathLess> attributes;
 
     // Fault injection: operations on these paths fail and change nothing. A rename fails
     // when either of its two paths is listed.
@@ -94,6 +97,8 @@ class FakeHost final : public Host {
     bool RemoveFile(const std::string& path) override;
     bool RenameOver(const std::string& from, const std::string& to) override;
     bool FileExists(const std::string& path) override { return files.contains(path); }
+    std::optional<std::uint32_t> AttributesOf(const std::string& path) override;
+    bool ChangeAttributes(const std::string& path, std::uint32_t attributes) override;
 
     bool AcquireSingleInstance(const std::string& mutexName) override;
 

@@ -228,6 +228,17 @@ bool Win32Host::FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::optional<std::uint32_t> Win32Host::AttributesOf(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(attributes);
+}
+
+bool Win32Host::ChangeAttributes(const std::string& path, std::uint32_t attributes) {
+    return SetFileAttributesA(path.c_str(), attributes) != 0;
+}
+
 bool Win32Host::AcquireSingleInstance(const std::string& mutexName) {
     SetLastError(ERROR_SUCCESS);
     HANDLE created = CreateMutexA(nullptr, TRUE, mutexName.c_str());

@@ -35,6 +35,8 @@ class Win32Host final : public Host {
     bool RemoveFile(const std::string& path) override;
     bool RenameOver(const std::string& from, const std::string& to) override;
     bool FileExists(const std::string& path) override;
+    std::optional<std::uint32_t> AttributesOf(const std::string& path) override;
+    bool ChangeAttributes(const std::string& path, std::uint32_t attributes) override;
 
     bool AcquireSingleInstance(const std::string& mutexName) override;
 

@@ -60,5 +60,20 @@ TEST_P(HostConformance, RenameOverReplacesOrCreatesTheTarget) {
     EXPECT_EQ(host().ReadWholeFile(to), kBinary);
 }
 
+// The boot file's replacement is given the attributes of the file it replaces.
+TEST_P(HostConformance, AttributesAreReadAndSet) {
+    const std::string path = PathOf("attributes.txt");
+    EXPECT_EQ(host().AttributesOf(path), std::nullopt);
+    EXPECT_FALSE(host().ChangeAttributes(path, fileattr::Hidden));
+    ASSERT_TRUE(host().WriteWholeFile(path, "x"));
+    const std::uint32_t wanted = fileattr::ReadOnly | fileattr::Hidden | fileattr::Archive;
+    EXPECT_TRUE(host().ChangeAttributes(path, wanted));
+    EXPECT_EQ(host().AttributesOf(path), wanted);
+    // Made plain again, it can be removed.
+    EXPECT_TRUE(host().ChangeAttributes(path, fileattr::Normal));
+    EXPECT_EQ(host().AttributesOf(path).value_or(fileattr::ReadOnly) & fileattr::ReadOnly, 0u);
+    EXPECT_TRUE(host().RemoveFile(path));
+}
+
 }  // namespace
 }  // namespace tallowick

@@ -158,7 +158,10 @@ Scenario MakeScenario(const Declared& tweak, int state, const std::string& windo
         Expected expected;
         if (const auto* box = std::get_if<Box>(&field)) {
             steps.push_back([=](Pages& p) { p.SetCheck(page, box->control, k == 0); });
-            expected = {&box->at, k == 0 ? box->on : box->off};
+            // Over nothing stored, a box that clears only its own value leaves it missing.
+            expected = {&box->at, k == 0               ? std::optional<Data>(box->on)
+                                  : box->offOnlyOverOn ? std::nullopt
+                                                       : std::optional<Data>(box->off)};
         } else if (const auto* choice = std::get_if<Choice>(&field)) {
             const bool none = k == static_cast<int>(choice->items.size());
             const int index = none ? -1 : k;
@@ -355,6 +358,19 @@ void RegisterShapeExamples(HandlerTable& table) {
                                         Box{.at = {kAt.Named("Three")},
                                             .on = MultiText({"a", "b"}),
                                             .off = DeleteValue()}},
+                             .gate = gate::Win2000MeXp});
+    // A clear box that writes only over its own value, for each scope.
+    Register(table, Declared{.id = 182,
+                             .fields = {Box{.caption = "Cascade",
+                                            .at = {kAt.Named("Cascade")},
+                                            .on = Dword(2),
+                                            .off = Dword(0),
+                                            .offOnlyOverOn = true},
+                                        Box{.caption = "Cascade too",
+                                            .at = {kAt.Named("Cascade").Under(hive::LocalMachine)},
+                                            .on = Dword(2),
+                                            .off = Dword(0),
+                                            .offOnlyOverOn = true}},
                              .gate = gate::Win2000MeXp});
     // Text choices with a preselected item and a fallback for unknown texts.
     Register(table, Declared{.id = 65,

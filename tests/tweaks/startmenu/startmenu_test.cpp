@@ -1,0 +1,204 @@
+// The Start Menu and Taskbar tweaks' handwritten handlers, irregular data and the
+// settings they must leave alone, through the application core; what every declaration
+// does with regular data is covered by its properties.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/registry_test_support.h"
+#include "tweaks/tweak_test_support.h"
+
+namespace tallowick {
+namespace {
+
+const std::string kAdvanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+const std::string kPolicies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const std::string kMenuOrder = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder";
+
+class StartMenuTest : public TweakTest {
+  protected:
+    std::optional<RegValue> Get(const std::string& path, const char* name,
+                                RegKey root = hive::CurrentUser) {
+        return ReadValue(registry, root, path, name);
+    }
+    void Edit(int edit, const std::string& text) {
+        pages.SetText(PageId::PathEditPage, edit, text);
+    }
+    void Tick(int row, bool on) {
+        pages.ListSetCheckState(PageId::ValueListPage, ctl::ValueList, row, on);
+    }
+};
+
+// A link (1) is shown clear, and clearing the box must not hide the folder.
+TEST_F(StartMenuTest, CascadingFoldersClearOnlyAMenuInEachScope) {
+    Load("[HKCU\\" + kAdvanced + "]\n\"Start_ShowMyDocs\"=dword:00000001\n[HKLM\\" + kAdvanced +
+         "]\n\"Start_ShowMyDocs\"=dword:00000002\n");
+    Show(183);
+    EXPECT_FALSE(Checked(ctl::MainCheck));
+    EXPECT_TRUE(Checked(ctl::SecondCheck));
+    Check(false, ctl::SecondCheck);
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowMyDocs"), DwordValue(1));
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowMyDocs", hive::LocalMachine), DwordValue(0));
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowPrinters"), std::nullopt);
+
+    Show(186);
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowPrinters"), std::nullopt) << "none stays none";
+    Check(true);
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowPrinters"), DwordValue(2));
+    EXPECT_FALSE(KeyExists(registry, hive::LocalMachine, kAdvanced + "x"));
+}
+
+TEST_F(StartMenuTest, NumberEditsDeleteWhenEmptyAndTakeTheLeadingDigits) {
+    Load("[HKCU\\" + kPolicies + "]\n\"MaxRecentDocs\"=dword:0000000f\n[HKLM\\" + kPolicies +
+         "]\n");
+    Show(179);
+    EXPECT_EQ(pages.GetText(PageId::PathEditPage, ctl::Edit1), "15");
+    const std::pair<const char*, std::optional<RegValue>> typed[] = {
+        {"", std::nullopt}, {"abc", DwordValue(0)}, {"25x", DwordValue(25)}};
+    for (const auto& [text, stored] : typed) {
+        Edit(ctl::Edit1, text);
+        Edit(ctl::Edit2, text);
+        Apply();
+        EXPECT_EQ(Get(kPolicies, "MaxRecentDocs"), stored) << text;
+        EXPECT_EQ(Get(kPolicies, "MaxRecentDocs", hive::LocalMachine), stored) << text;
+    }
+    host.version = kWin2000;
+    Show(189);
+    Apply();
+    ExpectAlert("These Tweak active only on Windows XP");
+    EXPECT_EQ(DateOf(189), kEarlier);
+}
+
+TEST_F(StartMenuTest, InverseBoxesAndTheBannerReadEitherType) {
+    Load("[HKCU\\" + kAdvanced + "]\n[HKCU\\" + kPolicies +
+         "]\n\"NoStartBanner\"=dword:00000001\n[HKU\\S-1-5-21-839522115-1547161642-725345543-"
+         "1003\\" +
+         kPolicies + "]\n");
+    Show(191);
+    EXPECT_FALSE(Checked()) << "a missing value is not ticked";
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "EnableBalloonTips"), DwordValue(1));
+    host.version = kWinMe;
+    Show(194);
+    Check(true);
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "TaskbarSizeMove"), DwordValue(0));
+
+    Show(195);
+    EXPECT_TRUE(Checked()) << "a number stored as a DWORD";
+    Apply();
+    EXPECT_EQ(Get(kPolicies, "NoStartBanner"), (RegValue{regtype::Binary, {1, 0, 0, 0}}));
+    EXPECT_FALSE(ReadValue(registry, hive::Users,
+                           "S-1-5-21-839522115-1547161642-725345543-1003\\" + kPolicies,
+                           "NoStartBanner"))
+        << "another user's hive is not touched";
+}
+
+// Scrolling is the current user's own setting: other users' hives are neither read nor written.
+TEST_F(StartMenuTest, ScrollingReadsAndWritesOnlyTheCurrentUser) {
+    Load("[HKU\\.DEFAULT\\" + kAdvanced +
+         "]\n\"Start_ScrollPrograms\"=dword:00000001\n[HKU\\S-1-5-18\\" + kAdvanced +
+         "]\n\"StartMenuScrollPrograms\"=\"Yes\"\n");
+    Show(197);
+    EXPECT_FALSE(Checked(ctl::MainCheck));
+    EXPECT_FALSE(Checked(ctl::SecondCheck));
+    Check(true);
+    Apply();
+    EXPECT_FALSE(KeyExists(registry, hive::CurrentUser, kAdvanced)) << "opened, not made";
+
+    Load("[HKCU\\" + kAdvanced + "]\n\"StartMenuScrollPrograms\"=\"yes\"\n");
+    Show(197);
+    EXPECT_TRUE(Checked());
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "StartMenuScrollPrograms"), SzValue("Yes"));
+    Check(false);
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "StartMenuScrollPrograms"), SzValue("No"));
+    EXPECT_EQ(Get(kAdvanced, "Start_ScrollPrograms"), DwordValue(0));
+    EXPECT_EQ(ReadValue(registry, hive::Users, "S-1-5-18\\" + kAdvanced, "StartMenuScrollPrograms"),
+              SzValue("Yes"));
+    EXPECT_EQ(ReadValue(registry, hive::Users, ".DEFAULT\\" + kAdvanced, "Start_ScrollPrograms"),
+              DwordValue(1));
+}
+
+TEST_F(StartMenuTest, FrequentProgramsFollowTheirSubkeysByName) {
+    Load(
+        "[HKCR\\Applications\\a.exe]\n[HKCR\\Applications\\b.txt]\n[HKCR\\Applications\\C.EXE]\n"
+        "\"NoStartPage\"=\"\"\n[HKCR\\Applications\\x.Exe]\n");
+    Show(208);
+    EXPECT_TRUE(
+        pages.Describe().ends_with("1009 checklist\n    0 [x] \"a.exe\"\n    1 [ ] \"C.EXE\"\n"))
+        << pages.Describe();
+    Tick(0, false);
+    Tick(1, true);
+    // Since Show, aaa.exe came before a.exe.
+    Load("[HKCR\\Applications\\aaa.exe]\n");
+    Apply();
+    EXPECT_EQ(ReadValue(registry, hive::ClassesRoot, "Applications\\a.exe", "NoStartPage"),
+              (RegValue{regtype::Sz, {}}));
+    EXPECT_EQ(ReadValue(registry, hive::ClassesRoot, "Applications\\C.EXE", "NoStartPage"),
+              std::nullopt);
+    for (const char* untouched : {"aaa.exe", "b.txt", "x.Exe"}) {
+        EXPECT_EQ(ReadValue(registry, hive::ClassesRoot, std::string("Applications\\") + untouched,
+                            "NoStartPage"),
+                  std::nullopt)
+            << untouched;
+    }
+}
+
+TEST_F(StartMenuTest, RunHistoryAndSortOrdersAreKeysPresentOrAbsent) {
+    const std::string explorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+    Show(209);
+    EXPECT_TRUE(Checked(ctl::MainCheck));
+    EXPECT_TRUE(Checked(ctl::SecondCheck));
+    Check(false);
+    Apply();
+    EXPECT_FALSE(KeyCreated()) << "without MenuOrder nothing is made";
+    EXPECT_EQ(DateOf(209), kToday);
+
+    // A saved order has a subkey per submenu; it still goes.
+    Load("[HKCU\\" + kMenuOrder + "\\Start Menu\\Programs\\Accessories]\n\"Order\"=hex:01\n");
+    Show(209);
+    EXPECT_FALSE(Checked(ctl::MainCheck));
+    Check(true);
+    Check(false, ctl::SecondCheck);
+    Apply();
+    EXPECT_FALSE(KeyExists(registry, hive::CurrentUser, kMenuOrder + "\\Start Menu"));
+    EXPECT_TRUE(KeyExists(registry, hive::CurrentUser, kMenuOrder + "\\Favorites"));
+
+    Load("[HKCU\\" + explorer + "\\RunMRU]\n\"a\"=\"notepad\"\n");
+    Show(196);
+    EXPECT_FALSE(Checked());
+    Check(true);
+    Apply();
+    EXPECT_FALSE(KeyExists(registry, hive::CurrentUser, explorer + "\\RunMRU"));
+}
+
+TEST_F(StartMenuTest, MyComputerMakesNonEnumBelowPoliciesAndFolderCombosKeepWithoutChoice) {
+    const std::string policies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
+    Load("[HKCU\\" + policies + "]\n[HKLM\\" + policies + "]\n[HKCU\\" + kAdvanced +
+         "]\n\"Start_ShowMyMusic\"=dword:00000002\n");
+    Show(201);
+    Check(true);
+    Apply();
+    EXPECT_EQ(Get(policies + "\\NonEnum", "{20D04FE0-3AEA-1069-A2D8-08002B30309D}"), DwordValue(1));
+    EXPECT_EQ(
+        Get(policies + "\\NonEnum", "{20D04FE0-3AEA-1069-A2D8-08002B30309D}", hive::LocalMachine),
+        DwordValue(0));
+
+    Show(210);
+    EXPECT_EQ(pages.ComboGetCurSel(PageId::SixComboPage, ctl::Combo4), 2);
+    EXPECT_EQ(pages.ComboGetCurSel(PageId::SixComboPage, ctl::Combo1), -1);
+    pages.ComboSetCurSel(PageId::SixComboPage, ctl::Combo2, 0);
+    pages.ComboSetCurSel(PageId::SixComboPage, ctl::Combo4, -1);
+    Apply();
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowMyComputer"), DwordValue(0));
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowMyMusic"), DwordValue(2));
+    EXPECT_EQ(Get(kAdvanced, "Start_ShowControlPanel"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tallowick
