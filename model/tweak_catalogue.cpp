@@ -634,21 +634,49 @@ constexpr NodeData kNodes[] = {
           "Documents, My Music, My Pictures and Network Connections: hidden, as a link that opens"
           " a window, or as a menu of their contents."),
     Category(211, 21, "Start up and Shutdown", "Enhancements for System Starup Shutdown"),
-    Tweak(212, 211, "Allow Portable to Undock Before Login")
+    Tweak(212, 211, "Allow Portable to Undock Before Login",
+          "Lets a portable computer be undocked from its docking station at the logon screen, "
+          "before anyone has logged on, for the current user or for everyone.")
         .ShownAs("Allow Portable to Undock Before login"),
-    Tweak(213, 211, "Automatically Ending Hung Applications"),
-    Tweak(214, 211, "Automatically Reboot on the'Blue Screen of Death'"),
-    Tweak(215, 211, "Clear The Page File at System Shutdown"),
-    Tweak(216, 211, "Disable Ability to Skip Startup Programs"),
-    Tweak(217, 211, "Disable Automatic Modem Connections at Startup"),
-    Tweak(218, 211, "Disable Save Settings at Exit"),
-    Tweak(219, 211, "Disable the Creation of Last known Good"),
-    Tweak(220, 211, "Enable Shutdown Event Tracker"),
-    Tweak(221, 211, "Manage the Windows Prefetcher Service"),
-    Tweak(222, 211, "Modify the Duration that the Startup List is Displayed"),
-    Tweak(223, 211, "Power the Computer Off After Shutdown"),
-    Tweak(224, 211, "Read Environment Variables in Autoexec.bat File"),
-    Tweak(225, 211, "Specify the Response Time for Hung Applications"),
+    Tweak(213, 211, "Automatically Ending Hung Applications",
+          "Makes Windows end programs that stop responding at logoff or shutdown by itself, after"
+          " the wait chosen, instead of asking whether to end them."),
+    Tweak(214, 211, "Automatically Reboot on the'Blue Screen of Death'",
+          "Restarts the computer by itself after a system failure (a \"blue screen\"), instead of"
+          " leaving the error message on the screen."),
+    Tweak(215, 211, "Clear The Page File at System Shutdown",
+          "Makes Windows overwrite its paging file with zeros when it shuts down, so that no data"
+          " left in it can be read afterwards. Shutting down takes longer."),
+    Tweak(216, 211, "Disable Ability to Skip Startup Programs",
+          "Stops a user from bypassing the programs that run at startup by holding down the Shift"
+          " key while logging on."),
+    Tweak(217, 211, "Disable Automatic Modem Connections at Startup",
+          "Stops programs from dialing a modem connection by themselves when Windows starts, to "
+          "reach remote programs or objects."),
+    Tweak(218, 211, "Disable Save Settings at Exit",
+          "Stops Windows from saving the positions of open windows and the size and position of "
+          "the taskbar when the user logs off, for the current user or for everyone."),
+    Tweak(219, 211, "Disable the Creation of Last known Good",
+          "Stops Windows from saving the current configuration as the Last Known Good "
+          "Configuration at each successful logon, so that the last saved one stays available."),
+    Tweak(220, 211, "Enable Shutdown Event Tracker",
+          "Asks for the reason each time the computer is shut down or restarted, and records it "
+          "in the system log."),
+    Tweak(221, 211, "Manage the Windows Prefetcher Service",
+          "Chooses what the Windows prefetcher prepares in advance to speed up loading: nothing, "
+          "programs as they start, the startup of Windows, or both."),
+    Tweak(222, 211, "Modify the Duration that the Startup List is Displayed",
+          "Sets for how many seconds the boot menu of installed operating systems is shown at "
+          "startup before the default one starts. A clear box starts the default at once."),
+    Tweak(223, 211, "Power the Computer Off After Shutdown",
+          "Turns the power of the computer off when Windows has shut down, on computers that "
+          "support it."),
+    Tweak(224, 211, "Read Environment Variables in Autoexec.bat File",
+          "Makes Windows read the SET and PATH lines of Autoexec.bat at logon and add them to the"
+          " user's environment variables."),
+    Tweak(225, 211, "Specify the Response Time for Hung Applications",
+          "Sets how long, in milliseconds, Windows waits for a program to respond before it "
+          "considers the program hung and offers to end it."),
     Category(226, 22, "System", "Windows System Parameters and Settings"),
     Group(227, kNotInTree, 23, "Scripts",
           "Settings for Windows Script Host and for logon, logoff, startup and shutdown scripts."),

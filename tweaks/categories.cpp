@@ -7,6 +7,7 @@
 #include "tweaks/explorer/explorer.h"
 #include "tweaks/root/root.h"
 #include "tweaks/startmenu/startmenu.h"
+#include "tweaks/startup/startup.h"
 #include "tweaks/troubleshooting/troubleshooting.h"
 
 namespace tallowick {
@@ -17,6 +18,7 @@ void RegisterAllCategories(HandlerTable& table) {
     RegisterDesktop(table);
     RegisterExplorer(table);
     RegisterStartMenu(table);
+    RegisterStartup(table);
     RegisterTroubleshooting(table);
     RegisterRoot(table);
 }

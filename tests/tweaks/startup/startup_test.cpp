@@ -1,0 +1,188 @@
+// The Start up and Shutdown tweaks' irregular data, the boot file and the alerts, through
+// the application core; what every declaration does with regular data is covered by its
+// properties.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+#include "support/registry_test_support.h"
+#include "tweaks/tweak_test_support.h"
+
+namespace tallowick {
+namespace {
+
+const std::string kDesktop = "Control Panel\\Desktop";
+const std::string kDefaultDesktop = ".DEFAULT\\Control Panel\\Desktop";
+constexpr const char* kBoot = "C:\\boot.ini";
+constexpr const char* kStandard =
+    "[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS\r\n"
+    "[operating systems]\r\nmulti(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"XP\" /fastdetect\r\n";
+
+class StartupTest : public TweakTest {
+  protected:
+    StartupTest() { Load("[HKCU\\" + kDesktop + "]\n[HKU\\" + kDefaultDesktop + "]\n"); }
+    std::optional<RegValue> Both(const char* name) {
+        auto user = ReadValue(registry, hive::CurrentUser, kDesktop, name);
+        EXPECT_EQ(user, ReadValue(registry, hive::Users, kDefaultDesktop, name)) << name;
+        return user;
+    }
+    void Select(int item) { pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, item); }
+    int Selected() { return pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::Combo1); }
+    bool Ticked() { return pages.IsChecked(PageId::ComboCheckPage, ctl::MainCheck); }
+    void Tick(bool on) { pages.SetCheck(PageId::ComboCheckPage, ctl::MainCheck, on); }
+    // The boot file after showing the page, setting it and applying.
+    std::string BootAfter(const std::string& file, bool ticked, int item) {
+        host.files[kBoot] = file;
+        Show(222);
+        Tick(ticked);
+        Select(item);
+        Apply();
+        return host.files[kBoot];
+    }
+};
+
+TEST_F(StartupTest, HungApplicationsWriteTextsToBothDesktops) {
+    Load("[HKCU\\" + kDesktop + "]\n\"WaitToKillAppTimeout\"=\"5000\"\n");
+    Show(213);
+    EXPECT_EQ(Selected(), 2);
+    Select(-1);
+    Tick(true);
+    Apply();
+    EXPECT_EQ(Both("WaitToKillAppTimeout"), SzValue("20000"));
+    EXPECT_EQ(Both("AutoEndTasks"), SzValue("1"));
+    Select(7);
+    Apply();
+    EXPECT_EQ(Both("WaitToKillAppTimeout"), SzValue("300000"));
+
+    Show(225);
+    Type("");
+    Apply();
+    ExpectAlert("Please insert the Response Time for Hung Applications ...");
+    EXPECT_EQ(DateOf(225), kToday) << "recorded before the alert";
+    EXPECT_EQ(Both("HungAppTimeout"), std::nullopt);
+    Type("5000ms");
+    Apply();
+    EXPECT_EQ(Both("HungAppTimeout"), SzValue("5000ms"));
+}
+
+TEST_F(StartupTest, IrregularDataGatesAndThePrefetcherWithoutChoice) {
+    const std::string system = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+    const std::string prefetch =
+        "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory "
+        "Management\\PrefetchParameters";
+    Load("[HKCU\\" + system + "]\n\"UndockWithoutLogon\"=dword:00000001\n[HKLM\\" + system +
+         "]\n[HKLM\\SOFTWARE\\Microsoft\\Ole]\n\"EnableRemoteConnect\"=\"n\"\n[HKLM\\" + prefetch +
+         "]\n\"EnablePrefetcher\"=dword:00000007\n");
+    Show(212);
+    EXPECT_TRUE(Checked()) << "a number stored as a DWORD";
+    Apply();
+    EXPECT_EQ(ReadValue(registry, hive::CurrentUser, system, "UndockWithoutLogon"),
+              (RegValue{regtype::Binary, {1, 0, 0, 0}}));
+    EXPECT_EQ(ReadValue(registry, hive::LocalMachine, system, "UndockWithoutLogon"),
+              (RegValue{regtype::Binary, {0, 0, 0, 0}}));
+    Show(217);
+    EXPECT_FALSE(Checked()) << "only \"N\" in upper case";
+
+    Show(221);
+    EXPECT_EQ(Selected(), 0) << "a mode Windows does not have";
+    Select(-1);
+    Apply();
+    EXPECT_EQ(ReadValue(registry, hive::LocalMachine, prefetch, "EnablePrefetcher"), DwordValue(7));
+
+    host.version = kWin98;
+    Show(214);
+    Apply();
+    ExpectAlert("These Tweak active only on Windows NT/2000/XP");
+    host.version = kWin2000;
+    Show(220);
+    Apply();
+    ExpectAlert("These Tweak active only on Windows XP");
+    EXPECT_EQ(DateOf(220), kEarlier);
+}
+
+TEST_F(StartupTest, BootMenuChangesOnlyTheTimeoutOfTheBootLoader) {
+    std::string expected = kStandard;
+    expected.replace(expected.find("30"), 2, "0");
+    EXPECT_EQ(BootAfter(kStandard, false, -1), expected) << "one byte shorter";
+    host.files[kBoot] = kStandard;
+    Show(222);
+    EXPECT_TRUE(Ticked());
+    EXPECT_EQ(Selected(), 30);
+
+    EXPECT_EQ(BootAfter("[boot loader]\r\ndefault=a\r\ntimeout=5\r\n", true, 2),
+              "[boot loader]\r\ndefault=a\r\ntimeout=2\r\n");
+    EXPECT_EQ(BootAfter("[Boot Loader]\nTimeOut = 10\n[x]\ntimeout=9", true, 3),
+              "[Boot Loader]\nTimeOut = 3\n[x]\ntimeout=9");
+    EXPECT_EQ(BootAfter("[boot loader]\ntimeout=7", true, 12), "[boot loader]\ntimeout=12")
+        << "the value runs to the end";
+    for (const char* kept : {"[operating systems]\r\ntimeout=30\r\n", "timeout=30\r\n"})
+        EXPECT_EQ(BootAfter(kept, false, -1), kept) << "no time-out line";
+    // Waiting for ever shows as a ticked box without a choice, which changes nothing.
+    host.files[kBoot] = "[boot loader]\r\ntimeout=-1\r\n";
+    Show(222);
+    EXPECT_TRUE(Ticked());
+    Apply();
+    EXPECT_EQ(host.files[kBoot], "[boot loader]\r\ntimeout=-1\r\n");
+    EXPECT_EQ(BootAfter(kStandard, true, -1), kStandard) << "no choice, no wait for ever";
+    EXPECT_TRUE(host.messageBoxes.empty());
+    EXPECT_EQ(DateOf(222), kEarlier) << "never recorded";
+}
+
+TEST_F(StartupTest, BootFileKeepsItsAttributesAndProblemsAreReported) {
+    host.attributes[kBoot] = fileattr::Hidden | fileattr::System;
+    EXPECT_NE(BootAfter(kStandard, false, -1), kStandard);
+    EXPECT_EQ(host.AttributesOf(kBoot), fileattr::Hidden | fileattr::System);
+    EXPECT_EQ(host.files["C:\\boot.ini.old"], kStandard);
+    EXPECT_FALSE(host.FileExists("C:\\boot.ini.new"));
+
+    const std::string alert =
+        "Tallowick could not change the file c:\\boot.ini. It may be missing, read-only or in use.";
+    host.attributes[kBoot] = fileattr::ReadOnly;
+    EXPECT_EQ(BootAfter(kStandard, true, 5), kStandard);
+    ExpectAlert(alert);
+    host.attributes.clear();
+    host.failReads.insert(kBoot);
+    EXPECT_EQ(BootAfter(kStandard, true, 5), kStandard);
+    ExpectAlert(alert);
+    host.failReads.clear();
+    host.failRenames.insert(kBoot);
+    EXPECT_EQ(BootAfter(kStandard, true, 5), kStandard);
+    ExpectAlert(alert);
+    EXPECT_FALSE(host.FileExists("C:\\boot.ini.new"));
+    host.files.clear();
+    Show(222);
+    Tick(true);
+    Select(5);
+    Apply();
+    ExpectAlert(alert);
+    EXPECT_FALSE(host.FileExists(kBoot)) << "not made";
+}
+
+// Whatever the file holds, the page shows and Apply changes no byte outside the time-out.
+TEST_F(StartupTest, BootFileOfAnyBytes) {
+    std::mt19937 random(13);
+    const std::string pieces[] = {
+        "[boot loader]",      "timeout", "=", "\r", "\n", " ", "[", "]", "30", "x",
+        std::string(1, '\0'), "\xff"};
+    for (int round = 0; round < 200; ++round) {
+        std::string file;
+        for (int i = random() % 12; i > 0; --i)
+            file += pieces[random() % std::size(pieces)];
+        const std::string after = BootAfter(file, true, 4);
+        const auto front = std::mismatch(file.begin(), file.end(), after.begin(), after.end());
+        const std::size_t prefix = front.first - file.begin();
+        const std::size_t room = std::min(file.size(), after.size()) - prefix;
+        const auto back = std::mismatch(file.rbegin(), file.rbegin() + room, after.rbegin());
+        const std::size_t suffix = back.first - file.rbegin();
+        const std::string added = after.substr(prefix, after.size() - prefix - suffix);
+        const std::string removed = file.substr(prefix, file.size() - prefix - suffix);
+        EXPECT_TRUE(added.empty() || added == "4") << round;
+        EXPECT_EQ(removed.find_first_of("\r\n"), std::string::npos) << round;
+        host.messageBoxes.clear();
+    }
+}
+
+}  // namespace
+}  // namespace tallowick
