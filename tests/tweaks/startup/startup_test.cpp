@@ -13,8 +13,6 @@
 namespace tallowick {
 namespace {
 
-const std::string kDesktop = "Control Panel\\Desktop";
-const std::string kDefaultDesktop = ".DEFAULT\\Control Panel\\Desktop";
 constexpr const char* kBoot = "C:\\boot.ini";
 constexpr const char* kStandard =
     "[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS\r\n"
@@ -22,12 +20,6 @@ constexpr const char* kStandard =
 
 class StartupTest : public TweakTest {
   protected:
-    StartupTest() { Load("[HKCU\\" + kDesktop + "]\n[HKU\\" + kDefaultDesktop + "]\n"); }
-    std::optional<RegValue> Both(const char* name) {
-        auto user = ReadValue(registry, hive::CurrentUser, kDesktop, name);
-        EXPECT_EQ(user, ReadValue(registry, hive::Users, kDefaultDesktop, name)) << name;
-        return user;
-    }
     void Select(int item) { pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, item); }
     int Selected() { return pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::Combo1); }
     bool Ticked() { return pages.IsChecked(PageId::ComboCheckPage, ctl::MainCheck); }
@@ -43,31 +35,7 @@ class StartupTest : public TweakTest {
     }
 };
 
-TEST_F(StartupTest, HungApplicationsWriteTextsToBothDesktops) {
-    Load("[HKCU\\" + kDesktop + "]\n\"WaitToKillAppTimeout\"=\"5000\"\n");
-    Show(213);
-    EXPECT_EQ(Selected(), 2);
-    Select(-1);
-    Tick(true);
-    Apply();
-    EXPECT_EQ(Both("WaitToKillAppTimeout"), SzValue("20000"));
-    EXPECT_EQ(Both("AutoEndTasks"), SzValue("1"));
-    Select(7);
-    Apply();
-    EXPECT_EQ(Both("WaitToKillAppTimeout"), SzValue("300000"));
-
-    Show(225);
-    Type("");
-    Apply();
-    ExpectAlert("Please insert the Response Time for Hung Applications ...");
-    EXPECT_EQ(DateOf(225), kToday) << "recorded before the alert";
-    EXPECT_EQ(Both("HungAppTimeout"), std::nullopt);
-    Type("5000ms");
-    Apply();
-    EXPECT_EQ(Both("HungAppTimeout"), SzValue("5000ms"));
-}
-
-TEST_F(StartupTest, IrregularDataGatesAndThePrefetcherWithoutChoice) {
+TEST_F(StartupTest, BinaryTextsAndNumbersNoItemHas) {
     const std::string system = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
     const std::string prefetch =
         "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory "
@@ -87,19 +55,6 @@ TEST_F(StartupTest, IrregularDataGatesAndThePrefetcherWithoutChoice) {
 
     Show(221);
     EXPECT_EQ(Selected(), 0) << "a mode Windows does not have";
-    Select(-1);
-    Apply();
-    EXPECT_EQ(ReadValue(registry, hive::LocalMachine, prefetch, "EnablePrefetcher"), DwordValue(7));
-
-    host.version = kWin98;
-    Show(214);
-    Apply();
-    ExpectAlert("These Tweak active only on Windows NT/2000/XP");
-    host.version = kWin2000;
-    Show(220);
-    Apply();
-    ExpectAlert("These Tweak active only on Windows XP");
-    EXPECT_EQ(DateOf(220), kEarlier);
 }
 
 TEST_F(StartupTest, BootMenuChangesOnlyTheTimeoutOfTheBootLoader) {
