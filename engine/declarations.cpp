@@ -95,6 +95,8 @@ bool SameText(std::string_view stored, std::string_view wanted, Match match) {
         case Match::Contains:
             return std::search(stored.begin(), stored.end(), wanted.begin(), wanted.end(),
                                SameLetter) != stored.end();
+        case Match::Number:
+            return AtoiLikeC(std::string(stored)) == AtoiLikeC(std::string(wanted));
     }
     return false;
 }

@@ -110,9 +110,10 @@ Data CreateKey();
 Data DeleteKey();
 Data Nothing();
 
-// How a stored text is compared with a state's text: equal, equal in any letter case, or
-// holding the state's text somewhere in any letter case.
-enum class Match { Exact, IgnoreCase, Contains };
+// How a stored text is compared with a state's text: equal, equal in any letter case,
+// holding the state's text somewhere in any letter case, or giving the same number
+// through atoi (for numbers Windows keeps as texts and reads that way).
+enum class Match { Exact, IgnoreCase, Contains, Number };
 
 // A checkbox. Show ticks it when the first target holds `on` (a missing value counts as
 // `on` where `missingIsOn`); Apply stores `on` or `off` at every target, in order. With

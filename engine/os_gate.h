@@ -59,6 +59,7 @@ inline constexpr Gate Win98MeWin2000Xp {false, true,  true,  false, true,  true,
 inline constexpr Gate AllButNt4        {true,  true,  true,  false, true,  true,  kStringOnly9x2000Xp};
 inline constexpr Gate AllButXp         {true,  true,  true,  true,  true,  false, kStringOnly9xNt2000};
 inline constexpr Gate All              {true,  true,  true,  true,  true,  true,  kStringOnly98MeNt2000Xp};
+inline constexpr Gate AllBut95         {false, true,  true,  true,  true,  true,  kStringOnly98MeNt2000Xp};
 inline constexpr Gate Win2000Only      {false, false, false, false, true,  false, kStringOnly2000};
 // clang-format on
 }  // namespace gate

@@ -450,52 +450,97 @@ constexpr NodeData kNodes[] = {
            "files open faster."),
     Category(122, 13, "File System", "File System and Storage Enhancements"),
     Group(123, 122, 14, "Caching and Memory", "File System Caching and Memory Settings"),
-    Tweak(124, 123, "Optimize the System Cache Size"),
+    Tweak(124, 123, "Optimize the System Cache Size",
+          "Chooses how much memory Windows gives its file system cache. A desktop computer "
+          "keeps a smaller cache so that programs have more memory; a server keeps a large one "
+          "so that files it shares are read faster."),
     Group(125, 122, 15, "Files and Shortcuts", "File Name and Shortcut Settings"),
-    Tweak(126, 125, "Comprehensive Search for Broken Shortcuts"),
-    Tweak(127, 125, "Control Long Filename Support"),
-    Tweak(128, 125, "Disable Automatic Network Shortcut Resolution"),
-    Tweak(129, 125, "Disable Tracking of Broken Shortcut Links"),
-    Tweak(130, 125, "Extended Characters in Short Filenames"),
-    Tweak(131, 125, "Manage Windows Short File Extensions"),
+    Tweak(126, 125, "Comprehensive Search for Broken Shortcuts",
+          "When a shortcut's target has moved, Windows searches the disks for it. This setting "
+          "stops that search, so a broken shortcut reports its missing target at once."),
+    Tweak(127, 125, "Control Long Filename Support",
+          "Chooses whether FAT volumes store long file names or only short 8.3 names, as "
+          "Windows 3.1 did. Turn long names off only for old disk utilities that damage them."),
+    Tweak(128, 125, "Disable Automatic Network Shortcut Resolution",
+          "Windows keeps the network share a shortcut came from and uses it to find the target "
+          "when the shortcut is opened. Turning this off makes shortcuts on other computers "
+          "resolve only by their local path."),
+    Tweak(129, 125, "Disable Tracking of Broken Shortcut Links",
+          "Stops Windows from using the NTFS link tracking service to find the target of a "
+          "shortcut that has been moved or renamed."),
+    Tweak(130, 125, "Extended Characters in Short Filenames",
+          "Lets the short 8.3 names that NTFS makes for long file names keep extended "
+          "characters, instead of replacing them. Older programs that read the short names may "
+          "not cope with them."),
+    Tweak(131, 125, "Manage Windows Short File Extensions",
+          "Windows normally cuts a long extension to three letters in a file's short name, so "
+          "that a search for *.htm also finds .html files. Turning truncation off keeps such "
+          "searches to the extension typed."),
     Hidden(132, "Remove or Change the Shortcut Arrow",
            "Removes or replaces the small arrow that marks the icon of a shortcut."),
-    Tweak(133, 125, "Remove the'Shortcut to...'Prefix on Shortcuts"),
-    Tweak(134, 125, "Short File Names on NTFS Partitions"),
+    Tweak(133, 125, "Remove the'Shortcut to...'Prefix on Shortcuts",
+          "Explorer names a new shortcut \"Shortcut to\" followed by its target's name. A "
+          "ticked box removes the \"Shortcut to\" prefix from new shortcuts."),
+    Tweak(134, 125, "Short File Names on NTFS Partitions",
+          "Stops NTFS from making a short 8.3 name for every file with a long name, which makes "
+          "folders with many files faster. Old 16-bit programs may then not find files."),
     Hidden(135, "Show Super Hidden File Extensions",
            "Shows the extensions of file types that Windows always hides, such as those of "
            "shortcuts, even when file extensions are shown."),
-    Tweak(136, 125, "Use Connected Web File and Folders"),
+    Tweak(136, 125, "Use Connected Web File and Folders",
+          "Explorer moves or deletes a saved web page and the folder of its pictures together. "
+          "This setting lets them be handled as separate files and folders."),
     Group(137, 122, 16, "Maintenance", "Error Checking and Defragmentation Settings"),
-    Tweak(138, 137, "Automatic Boot Disk Optimization"),
-    Tweak(139, 137, "Control How NTFS Reserves Space for its Master File Table"),
-    Tweak(140, 137, "Disable Low Disk Space Notification"),
-    Tweak(141, 137, "Modifying the Autocheck Time-out Value"),
-    Tweak(142, 122, "Automatic Start CD-R and DVD-R Disks"),
-    Tweak(143, 122, "Change Copy and Move NTFS Permission"),
+    Tweak(138, 137, "Automatic Boot Disk Optimization",
+          "Lets Windows XP's defragmenter place the files used at start-up together on the boot "
+          "disk when the computer is idle, so that Windows starts faster."),
+    Tweak(139, 137, "Control How NTFS Reserves Space for its Master File Table",
+          "NTFS keeps a zone of each volume free for its master file table to grow into. A "
+          "larger zone suits volumes that hold very many small files."),
+    Tweak(140, 137, "Disable Low Disk Space Notification",
+          "Stops Windows XP from warning in the notification area when a disk is running out of "
+          "free space."),
+    Tweak(141, 137, "Modifying the Autocheck Time-out Value",
+          "Sets how many seconds Windows waits, counting down, before it checks a disk marked "
+          "as needing a check at start-up. During the wait a key press skips the check; 0 "
+          "checks at once."),
+    Tweak(142, 122, "Automatic Start CD-R and DVD-R Disks",
+          "Chooses whether Windows starts the AutoRun program or shows the content of a CD or "
+          "DVD as soon as it is inserted."),
+    Tweak(143, 122, "Change Copy and Move NTFS Permission",
+          "Files copied or moved on NTFS normally take the permissions of their new folder. "
+          "This setting makes them keep the permissions they had."),
     Hidden(144, "Change Drive Name and Icon",
            "Sets the label and the icon that Explorer shows for a drive."),
     Hidden(145, "Change the Default Disk Utilities",
            "Sets the programs that the Tools tab of a drive's properties starts for backup, "
            "defragmentation and disk cleanup."),
-    Tweak(146, 122, "Disable CD Burning"),
+    Tweak(146, 122, "Disable CD Burning",
+          "Removes the CD burning features of Windows XP, so that Explorer no longer writes "
+          "files to recordable CDs."),
     Hidden(147, "Disable the NTFS Last Access Time Stamp",
            "Stops NTFS from updating the last access time of a file or folder every time it is "
            "read, which saves disk activity."),
-    Tweak(148, 122, "Disable the Recycle Bin"),
+    Tweak(148, 122, "Disable the Recycle Bin",
+          "Deletes files at once instead of moving them to the Recycle Bin, on every drive. "
+          "Deleted files cannot then be restored."),
     Hidden(149, "Enable 48-bit LBA Support or Large Hard Drive",
            "Lets Windows use the full capacity of ATA hard disks larger than 137 GB through "
            "48-bit logical block addressing."),
     Hidden(150, "Enable Advanced File System and Sharing Security",
            "Turns off Simple File Sharing so that files and folders show the Security tab and "
            "detailed sharing permissions."),
-    Tweak(151, 122, "Manage the Encrypting File System"),
+    Tweak(151, 122, "Manage the Encrypting File System",
+          "Turns the Encrypting File System off, so that files and folders on NTFS volumes can "
+          "no longer be encrypted."),
     Hidden(152, "Select the Disk Drives to Start Automatically",
            "Chooses the drive letters on which AutoRun starts a program when a disk is inserted."),
     Hidden(153, "Select the Drive Types to Start Automatically",
            "Chooses the kinds of drive, such as CD-ROM, removable or network drives, on which "
            "AutoRun starts a program when a disk is inserted."),
-    Tweak(154, 122, "Show File and Folder Names Using the Correct Case"),
+    Tweak(154, 122, "Show File and Folder Names Using the Correct Case",
+          "Explorer shows names written all in capitals with only their first letter "
+          "capitalised. This setting shows every file and folder name exactly as it is stored."),
     Category(155, 17, "Login and Authentication", "Login and Authentication Enhancements"),
     Tweak(156, 155, "Allow Fast User Switching"),
     Hidden(157, "Automatic Login for Novell Netware Clients",

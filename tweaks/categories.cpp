@@ -5,6 +5,7 @@
 #include "tweaks/appearance/appearance.h"
 #include "tweaks/desktop/desktop.h"
 #include "tweaks/explorer/explorer.h"
+#include "tweaks/filesystem/filesystem.h"
 #include "tweaks/root/root.h"
 #include "tweaks/startmenu/startmenu.h"
 #include "tweaks/startup/startup.h"
@@ -17,6 +18,7 @@ void RegisterAllCategories(HandlerTable& table) {
     RegisterAppearance(table);
     RegisterDesktop(table);
     RegisterExplorer(table);
+    RegisterFileSystem(table);
     RegisterStartMenu(table);
     RegisterStartup(table);
     RegisterTroubleshooting(table);

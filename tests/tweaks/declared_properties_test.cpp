@@ -398,6 +398,14 @@ void RegisterShapeExamples(HandlerTable& table) {
                                                .preselect = 1,
                                                .otherwise = 1,
                                                .match = Match::Contains}}});
+    // Numbers kept as texts, read back by their number.
+    Register(table, Declared{.id = 173,
+                             .page = PageId::ComboCheckPage,
+                             .fields = {Choice{.label = "Count",
+                                               .items = NumberItems(0, 12, true),
+                                               .at = {kAt.Named("Count")},
+                                               .match = Match::Number}},
+                             .gate = gate::AllBut95});
     // Both colour forms.
     Register(table,
              Declared{.id = 68,
