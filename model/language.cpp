@@ -56,6 +56,7 @@ constexpr StringEntry kStringTable[] = {
     {kStringKeyWriteFailed,
      "Tallowick could not change the registry key %s. You may need administrator rights to "
      "change this setting."},
+    {kStringSetAutoLogonCount, "Please Set the Number of Automatic Logins"},
     {kStringFileWriteFailed,
      "Tallowick could not change the file %s. It may be missing, read-only or in use."},
 };

@@ -45,7 +45,8 @@ inline constexpr int kStringOnly2000 = 2019;
 inline constexpr int kStringSetHungAppTimeout = 2020;
 inline constexpr int kStringOnlyMeXp = 2021;
 inline constexpr int kStringOnly98 = 2022;
-inline constexpr int kStringKeyWriteFailed = 2023;   // "%s" stands for the key's name
+inline constexpr int kStringKeyWriteFailed = 2023;  // "%s" stands for the key's name
+inline constexpr int kStringSetAutoLogonCount = 2024;
 inline constexpr int kStringFileWriteFailed = 2026;  // "%s" stands for the file's name
 
 // Replaces each two-character sequence backslash-n by a line feed and backslash-t by a tab.

@@ -542,41 +542,75 @@ constexpr NodeData kNodes[] = {
           "Explorer shows names written all in capitals with only their first letter "
           "capitalised. This setting shows every file and folder name exactly as it is stored."),
     Category(155, 17, "Login and Authentication", "Login and Authentication Enhancements"),
-    Tweak(156, 155, "Allow Fast User Switching"),
+    Tweak(156, 155, "Allow Fast User Switching",
+          "Lets several users stay logged on to Windows XP at once and switch between them "
+          "without closing each other's programs."),
     Hidden(157, "Automatic Login for Novell Netware Clients",
            "Logs a user on automatically at startup on a computer with the Novell NetWare client, "
            "with a stored user name and password."),
     Hidden(158, "Automatic Login to Windows NT 2000 and XP",
            "Logs a chosen user on automatically at startup with a stored user name and password, "
            "without showing the login dialog."),
-    Tweak(159, 155, "Change the Default Login Screen Saver")
+    Tweak(159, 155, "Change the Default Login Screen Saver",
+          "Sets the screen saver that runs on the logon screen while nobody is logged on, and "
+          "how many seconds it waits before it starts.")
         .ShownAs("Change the Default login Screen Saver"),
-    Tweak(160, 155, "Change the Login Window"),
-    Tweak(161, 155, "Change the Login Screen Background Color")
+    Tweak(160, 155, "Change the Login Window",
+          "Chooses whether Windows XP logs users on through the Welcome screen, which lists the "
+          "accounts, or through the classic dialog box where the user name is typed."),
+    Tweak(161, 155, "Change the Login Screen Background Color",
+          "Sets the background colour of the logon screen. It also removes the logon wallpaper, "
+          "since the colour shows only where no wallpaper covers it.")
         .ShownAs("Change the login Screen Background Color"),
-    Tweak(162, 155, "Change the Login Screen Wallpaper")
+    Tweak(162, 155, "Change the Login Screen Wallpaper",
+          "Sets the picture shown on the logon screen before anyone logs on, and whether it is "
+          "tiled to fill the screen.")
         .ShownAs("Change the login Screen Wallpaper"),
-    Tweak(163, 155, "Customize the Windows Login and Security Dialog Titles")
+    Tweak(163, 155, "Customize the Windows Login and Security Dialog Titles",
+          "Adds your own text to the title of the Windows logon and Windows Security dialog "
+          "boxes.")
         .ShownAs("Customize the Windows login and Security Dialog Titles"),
-    Tweak(164, 155, "Disable Passport Ballon Reminder"),
-    Tweak(165, 155, "Disable the Auto Login Shift Override Feature")
+    Tweak(164, 155, "Disable Passport Ballon Reminder",
+          "Stops Windows Messenger from reminding you with a balloon to get a .NET Passport."),
+    Tweak(165, 155, "Disable the Auto Login Shift Override Feature",
+          "Holding Shift while Windows starts normally skips the automatic logon. This setting "
+          "makes the automatic logon happen even when Shift is held.")
         .ShownAs("Disable the Auto login Shift Override Feature"),
-    Tweak(166, 155, "Disable the Unread Mail Message on the Welcome Screen"),
-    Tweak(167, 155, "Enable Shutdown from Authentication Dialog Box"),
+    Tweak(166, 155, "Disable the Unread Mail Message on the Welcome Screen",
+          "Stops the Welcome screen from showing under each user how many unread e-mail "
+          "messages they have."),
+    Tweak(167, 155, "Enable Shutdown from Authentication Dialog Box",
+          "Adds a Shut Down button to the logon dialog box, so that the computer can be shut "
+          "down without logging on first."),
     Hidden(168, "Force the Use of Automatic Login",
            "Logs the automatic login user back on whenever someone logs off, so that the "
            "automatic login cannot be bypassed."),
-    Tweak(169, 155, "Hide the Last User Name"),
-    Tweak(170, 155, "Hide the welcome Screen"),
-    Tweak(171, 155, "Legal Notice Dialog Box Before Login")
+    Tweak(169, 155, "Hide the Last User Name",
+          "Leaves the user name box of the logon dialog empty instead of showing the name of "
+          "the last user who logged on, so that nobody learns an account name by looking."),
+    Tweak(170, 155, "Hide the welcome Screen",
+          "Stops Windows 2000 from showing its Welcome dialog box, which asks to press "
+          "Ctrl+Alt+Delete, before the logon dialog."),
+    Tweak(171, 155, "Legal Notice Dialog Box Before Login",
+          "Shows a dialog box with your own title and text, such as a legal warning, that every "
+          "user must confirm before logging on. Leave both fields empty to remove it.")
         .ShownAs("Legal Notice Dialog Box Before login"),
-    Tweak(172, 155, "Limit the Number of Automatic Logins"),
-    Tweak(173, 155, "Modify the Number of Cached Logins"),
+    Tweak(172, 155, "Limit the Number of Automatic Logins",
+          "Limits how many more times Windows logs on automatically with the stored user name "
+          "and password. Leave the number empty for no limit."),
+    Tweak(173, 155, "Modify the Number of Cached Logins",
+          "Sets how many previous logons Windows remembers, so that a domain user can still log "
+          "on when no domain controller can be reached. 0 turns the cache off."),
     Hidden(174, "Show Administrator on the Welcom Screen",
            "Shows the built-in Administrator account on the Welcome screen, where it is normally "
            "hidden."),
-    Tweak(175, 155, "Show Options on Login Dialog Box").ShownAs("Show Options on login Dialog Box"),
-    Tweak(176, 155, "User Active Authentication for Unlock and Screen Saver"),
+    Tweak(175, 155, "Show Options on Login Dialog Box",
+          "Shows the Options button and the extra fields of the logon dialog box, such as the "
+          "domain, without clicking Options first.")
+        .ShownAs("Show Options on login Dialog Box"),
+    Tweak(176, 155, "User Active Authentication for Unlock and Screen Saver",
+          "Chooses whether unlocking the computer or leaving a password-protected screen saver "
+          "checks the password with the domain controller, instead of with the cached logon."),
     Category(177, 18, "Start Menu and Taskbar", "Start Menu and Taskbar Enhancements"),
     Group(178, 177, 19, "Documents and Folders", "Manage Documents and Folders on the Start Menu"),
     Tweak(179, 178, "Change the Number of Recent Documents Displayed",

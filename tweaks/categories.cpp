@@ -6,6 +6,7 @@
 #include "tweaks/desktop/desktop.h"
 #include "tweaks/explorer/explorer.h"
 #include "tweaks/filesystem/filesystem.h"
+#include "tweaks/login/login.h"
 #include "tweaks/root/root.h"
 #include "tweaks/startmenu/startmenu.h"
 #include "tweaks/startup/startup.h"
@@ -19,6 +20,7 @@ void RegisterAllCategories(HandlerTable& table) {
     RegisterDesktop(table);
     RegisterExplorer(table);
     RegisterFileSystem(table);
+    RegisterLogin(table);
     RegisterStartMenu(table);
     RegisterStartup(table);
     RegisterTroubleshooting(table);
