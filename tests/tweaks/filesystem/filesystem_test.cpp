@@ -98,40 +98,6 @@ TEST_F(FileSystemTest, ChoicesKeepAStoredValueNoItemHasAndWriteNothingWithoutSel
     EXPECT_NE(shown.find("\"3600\"\n"), std::string::npos);
 }
 
-TEST_F(FileSystemTest, BootOptimizationIsAOneLetterText) {
-    const std::string dfrg = "SOFTWARE\\Microsoft\\Dfrg\\BootOptimizeFunction";
-    Load("[HKLM\\" + dfrg + "]\n\"Enable\"=\"y\"\n");
-    Show(138);
-    EXPECT_TRUE(Checked()) << "read in any letter case";
-    Apply();
-    EXPECT_EQ(Get(dfrg, "Enable"), SzValue("Y"));
-    Check(false);
-    Apply();
-    EXPECT_EQ(Get(dfrg, "Enable"), SzValue("N"));
-}
-
-TEST_F(FileSystemTest, RecycleBinIsRefusedOn98AndCorrectCaseOnNt4) {
-    const std::string bin = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\BitBucket";
-    Load("[HKLM\\" + bin + "]\n[HKCU\\" + std::string(kExplorer) + "\\Advanced]\n");
-    host.version = kWin98;
-    Show(148);
-    Check(true);
-    Apply();
-    ExpectAlert("These Tweak active only on Windows NT/2000/XP");
-    EXPECT_EQ(Get(bin, "NukeOnDelete"), std::nullopt);
-    EXPECT_EQ(DateOf(148), kEarlier);
-
-    host.version = kWinNT4;
-    Show(154);
-    Check(true);
-    Apply();
-    ExpectAlert("These Tweak active only on Windows 95/98/Me/2000/XP");
-    host.version = kWin95;
-    Apply();
-    EXPECT_EQ(Get(std::string(kExplorer) + "\\Advanced", "DontPrettyPath", hive::CurrentUser),
-              DwordValue(1));
-}
-
 TEST_F(FileSystemTest, CategoryAndGroupsListTheirTweaksWithTheirDates) {
     Load("[HKLM\\SYSTEM\\CurrentControlSet\\Services\\Cdrom]\n");
     Show(142);

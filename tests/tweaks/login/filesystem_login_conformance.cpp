@@ -1,0 +1,253 @@
+// File System and Login tweaks against a real registry: one tweak of each declared shape
+// and every handwritten handler, run natively on the in-memory registry and under Wine on
+// the real one. Every value they change is put back, and every key they make removed.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/memory/fake_host.h"
+#include "platform/memory/memory_pages.h"
+#include "platform/page_layouts.h"
+#include "shell/app_core.h"
+#include "support/registry_test_support.h"
+#include "support/scratch.h"
+#include "tweaks/categories.h"
+
+#ifdef _WIN32
+#include "platform/win32/win32_registry.h"
+#else
+#include "platform/memory/memory_registry.h"
+#endif
+
+namespace tallowick {
+namespace {
+
+const std::string kVersion = "Software\\Microsoft\\Windows\\CurrentVersion";
+const std::string kPolicies = kVersion + "\\Policies\\Explorer";
+const std::string kExplorer = kVersion + "\\Explorer";
+const std::string kSystem = kVersion + "\\Policies\\System";
+const std::string kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+const std::string kDesktop = ".DEFAULT\\Control Panel\\Desktop";
+const std::string kColours = ".DEFAULT\\Control Panel\\Colors";
+const std::string kUnread = kVersion + "\\UnreadMail";
+
+struct Value {
+    RegKey hive;
+    std::string path;
+    const char* name;
+};
+// The values these cases change.
+const Value kValues[] = {
+    {hive::CurrentUser, kPolicies, "LinkResolveIgnoreLinkInfo"},
+    {hive::LocalMachine, kPolicies, "LinkResolveIgnoreLinkInfo"},
+    {hive::CurrentUser, kExplorer, "link"},
+    {hive::LocalMachine, kExplorer, "link"},
+    {hive::CurrentUser, kPolicies, "ForceCopyAclwithFile"},
+    {hive::LocalMachine, kPolicies, "NoWelcomeScreen"},
+    {hive::LocalMachine, kSystem, "DontDisplayLastUserName"},
+    {hive::LocalMachine, kWinlogon, "IgnoreShiftOverride"},
+    {hive::LocalMachine, kWinlogon, "ForceUnlockLogon"},
+    {hive::LocalMachine, kWinlogon, "CachedLogonsCount"},
+    {hive::LocalMachine, kWinlogon, "Welcome"},
+    {hive::LocalMachine, kWinlogon, "Background"},
+    {hive::LocalMachine, kWinlogon, "LegalNoticeCaption"},
+    {hive::LocalMachine, kWinlogon, "LegalNoticeText"},
+    {hive::LocalMachine, kWinlogon, "AutoLogonCount"},
+    {hive::Users, kDesktop, "ScreenSaveActive"},
+    {hive::Users, kDesktop, "SCRNSAVE.EXE"},
+    {hive::Users, kDesktop, "ScreenSaveTimeOut"},
+    {hive::Users, kDesktop, "Wallpaper"},
+    {hive::Users, kDesktop, "TileWallpaper"},
+    {hive::Users, kDesktop, "Pattern"},
+    {hive::Users, kColours, "Background"},
+};
+
+class FileSystemLoginConformance : public ::testing::Test {
+  protected:
+    FileSystemLoginConformance()
+        : saved_(registry_, hive::CurrentUser, "Software\\Quenby Manager") {
+        for (const Value& value : kValues)
+            values_.push_back(ReadValue(registry_, value.hive, value.path, value.name));
+        registry_.DeleteTree(hive::CurrentUser, kUnread.c_str());
+        for (const std::string& path :
+             {kPolicies, kExplorer, std::string("Control Panel\\Desktop")})
+            Make(hive::CurrentUser, path);
+        for (const std::string& path : {kPolicies, kExplorer, kSystem, kWinlogon})
+            Make(hive::LocalMachine, path);
+        for (const std::string& path : {kDesktop, kColours})
+            Make(hive::Users, path);
+        core_.LoadData();
+        core_.OpenPages(RegisterAllCategories);
+    }
+    ~FileSystemLoginConformance() override {
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            const Value& value = kValues[i];
+            if (values_[i]) {
+                WriteValue(registry_, value.hive, value.path, value.name, *values_[i]);
+            } else {
+                registry_.DeleteValueAt(value.hive, value.path.c_str(), value.name);
+            }
+        }
+        registry_.DeleteTree(hive::CurrentUser, kUnread.c_str());
+    }
+
+    void Make(RegKey root, const std::string& path) {
+        KeyHandle key(registry_);
+        ASSERT_EQ(registry_.CreateKey(root, path.c_str(), key.out()), err::Success) << path;
+    }
+    std::optional<RegValue> Get(RegKey root, const std::string& path, const char* name) {
+        return ReadValue(registry_, root, path, name);
+    }
+    void Show(TweakId id, PageId page) {
+        page_ = page;
+        core_.OnSelect(id);
+        ASSERT_TRUE(pages_.IsPageVisible(page));
+    }
+    void Check(bool on, int box = ctl::MainCheck) { pages_.SetCheck(page_, box, on); }
+    bool Checked(int box = ctl::MainCheck) { return pages_.IsChecked(page_, box); }
+    void Type(int edit, const std::string& text) { pages_.SetText(page_, edit, text); }
+    void Select(int control, int index) { pages_.ComboSetCurSel(page_, control, index); }
+    int Selected(int control = ctl::Combo1) { return pages_.ComboGetCurSel(page_, control); }
+
+#ifdef _WIN32
+    Win32Registry registry_;
+#else
+    MemoryRegistry registry_;
+#endif
+    SavedKey saved_;
+    std::vector<std::optional<RegValue>> values_;
+    FakeHost host_;  // Windows XP; the date file stays in memory
+    MemoryPages pages_{PageLayouts()};
+    AppCore core_{registry_, host_, pages_};
+    PageId page_ = PageId::MultiCheckPage;
+};
+
+TEST_F(FileSystemLoginConformance, BoxesOfNumbersBytesAndTextsAndAKeyMade) {
+    Show(128, PageId::MultiCheckPage);
+    Check(true);
+    Check(false, ctl::SecondCheck);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::CurrentUser, kPolicies, "LinkResolveIgnoreLinkInfo"), DwordValue(1));
+    EXPECT_EQ(Get(hive::LocalMachine, kPolicies, "LinkResolveIgnoreLinkInfo"), DwordValue(0));
+
+    Show(133, PageId::MultiCheckPage);
+    Check(true);
+    Check(false, ctl::SecondCheck);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::CurrentUser, kExplorer, "link"), (RegValue{regtype::Binary, {0, 0, 0, 0}}));
+    EXPECT_EQ(Get(hive::LocalMachine, kExplorer, "link"), std::nullopt);
+    Show(133, PageId::MultiCheckPage);
+    EXPECT_TRUE(Checked());
+
+    Show(165, PageId::MultiCheckPage);
+    Check(true);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "IgnoreShiftOverride"), SzValue("1"));
+    Check(false);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "IgnoreShiftOverride"), std::nullopt);
+
+    Show(166, PageId::MultiCheckPage);
+    Check(true);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::CurrentUser, kUnread, "MessageExpiryDays"), DwordValue(0));
+    EXPECT_TRUE(host_.messageBoxes.empty());
+}
+
+TEST_F(FileSystemLoginConformance, ChoicesOfNumbersAndTextsAndAnEdit) {
+    Show(176, PageId::ComboCheckPage);
+    Select(ctl::Combo1, 1);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "ForceUnlockLogon"), DwordValue(1));
+
+    Show(173, PageId::ComboCheckPage);
+    Select(ctl::Combo1, 12);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "CachedLogonsCount"), SzValue("12"));
+    Show(173, PageId::ComboCheckPage);
+    EXPECT_EQ(Selected(), 12);
+
+    Show(163, PageId::PathEditPage);
+    Type(ctl::Edit1, "Tallowick");
+    core_.OnApply();
+    Type(ctl::Edit1, "");
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "Welcome"), SzValue("Tallowick"));
+}
+
+TEST_F(FileSystemLoginConformance, LogonScreenLeavesTheUsersOwnSettingsAlone) {
+    const char* own[] = {"ScreenSaveActive", "SCRNSAVE.EXE", "ScreenSaveTimeOut"};
+    std::vector<std::optional<RegValue>> before;
+    for (const char* name : own)
+        before.push_back(Get(hive::CurrentUser, "Control Panel\\Desktop", name));
+    host_.windowsDirectory = "C:\\windows";
+    Show(159, PageId::PathEditPage);
+    Check(true);
+    Type(ctl::Edit1, "\"C:\\windows\\system32\\logon.scr\"");
+    Type(ctl::Edit2, "900");
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::Users, kDesktop, "ScreenSaveActive"), SzValue("1"));
+    EXPECT_EQ(Get(hive::Users, kDesktop, "SCRNSAVE.EXE"), SzValue("logon.scr"));
+    EXPECT_EQ(Get(hive::Users, kDesktop, "ScreenSaveTimeOut"), SzValue("900"));
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(Get(hive::CurrentUser, "Control Panel\\Desktop", own[i]), before[i]) << own[i];
+
+    ASSERT_EQ(
+        WriteValue(registry_, hive::LocalMachine, kWinlogon, "Background", SzValue("0 78 152")),
+        err::Success);
+    Show(161, PageId::ComboCheckPage);
+    EXPECT_EQ(pages_.ComboGetItemText(page_, ctl::ColourCombo, Selected(ctl::ColourCombo)),
+              "0 78 152");
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::Users, kColours, "Background"), SzValue("0 78 152"));
+    EXPECT_EQ(Get(hive::Users, kDesktop, "Wallpaper"), SzValue("(None)"));
+
+    Show(162, PageId::PathEditPage);
+    Check(true);
+    Type(ctl::Edit1, "\"C:\\logon.bmp\"");
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::Users, kDesktop, "Wallpaper"), SzValue("C:\\logon.bmp"));
+    EXPECT_EQ(Get(hive::Users, kDesktop, "TileWallpaper"), SzValue("1"));
+    EXPECT_EQ(Get(hive::Users, kDesktop, "Pattern"), SzValue("(None)"));
+}
+
+TEST_F(FileSystemLoginConformance, WinlogonSettingsByVersionAndTheLogonCount) {
+    Show(169, PageId::MultiCheckPage);
+    Check(true);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kSystem, "DontDisplayLastUserName"), DwordValue(1));
+
+    host_.version = OsVersion{5, 0, 2195, 2};
+    Show(170, PageId::MultiCheckPage);
+    Check(true);
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kPolicies, "NoWelcomeScreen"), DwordValue(1));
+
+    Show(171, PageId::PathEditPage);
+    Type(ctl::Edit1, "Notice");
+    Type(ctl::Edit2, "Line one\r\nLine two");
+    core_.OnApply();
+    Show(171, PageId::PathEditPage);
+    EXPECT_EQ(pages_.GetText(page_, ctl::Edit2), "Line one\r\nLine two");
+    Type(ctl::Edit1, "");
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "LegalNoticeCaption"), std::nullopt);
+
+    Show(172, PageId::PathEditPage);
+    Type(ctl::Edit1, "3");
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "AutoLogonCount"), SzValue("3"));
+    host_.version = OsVersion{5, 1, 2600, 2};
+    Type(ctl::Edit1, "x");
+    core_.OnApply();
+    ASSERT_EQ(host_.messageBoxes.size(), 1u);
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "AutoLogonCount"), SzValue("3"));
+    Type(ctl::Edit1, "2");
+    core_.OnApply();
+    EXPECT_EQ(Get(hive::LocalMachine, kWinlogon, "AutoLogonCount"), DwordValue(2));
+}
+
+}  // namespace
+}  // namespace tallowick
