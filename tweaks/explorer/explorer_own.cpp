@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/declarations.h"
+#include "engine/flag_rows.h"
 #include "engine/registry_conventions.h"
 #include "platform/page_layouts.h"
 #include "tweaks/explorer/explorer.h"
@@ -60,61 +61,22 @@ void ApplyExploreFromHere(TweakContext& ctx) {
 
 // --- 119: the programs the Open With dialog offers -----------------------------------
 
-constexpr const char* kApplicationsKey = "Applications";
-constexpr const char* kNoOpenWith = "NoOpenWith";
-
 // The subkeys of Applications that are programs, that is that have a shell key.
-std::vector<std::string> OpenWithPrograms(Registry& registry) {
-    std::vector<std::string> programs;
-    KeyHandle connected(registry), applications(registry);
-    if (registry.Connect(hive::ClassesRoot, connected.out()) != err::Success ||
-        registry.OpenKey(connected.get(), kApplicationsKey, access::Read, applications.out()) !=
-            err::Success) {
-        return programs;
-    }
-    char name[261];
-    for (std::uint32_t i = 0;
-         registry.EnumKey(applications.get(), i, name, sizeof name) == err::Success; ++i) {
+const FlagRows kOpenWithPrograms{
+    hive::ClassesRoot, "Applications", "NoOpenWith",
+    [](Registry& registry, RegKey applications, const std::string& name) {
         KeyHandle shell(registry);
-        if (registry.OpenKey(applications.get(), (std::string(name) + "\\shell").c_str(),
-                             access::Read, shell.out()) == err::Success) {
-            programs.push_back(name);
-        }
-    }
-    return programs;
-}
+        return registry.OpenKey(applications, (name + "\\shell").c_str(), access::Read,
+                                shell.out()) == err::Success;
+    }};
 
 void ShowOpenWith(TweakContext& ctx, TweakId id) {
-    constexpr PageId page = PageId::ValueListPage;
-    ShowTweakPage(ctx, id, page, {ctl::ValueList}, nullptr);
-    ctx.pages.ListDeleteAllItems(page, ctl::ValueList);
-    int row = 0;
-    for (const std::string& program : OpenWithPrograms(ctx.registry)) {
-        const int index = ctx.pages.ListInsertItem(page, ctl::ValueList, row++, program);
-        const bool offered =
-            !ReadRegValue(ctx.registry, hive::ClassesRoot,
-                          std::string(kApplicationsKey) + "\\" + program, kNoOpenWith);
-        ctx.pages.ListSetCheckState(page, ctl::ValueList, index, offered);
-    }
+    ShowFlagRows(ctx, id, kOpenWithPrograms);
 }
 
-// Each row names its program, so a program added or removed since Show changes nothing
-// for the others; one that has gone is not made again.
 void ApplyOpenWith(TweakContext& ctx) {
-    constexpr PageId page = PageId::ValueListPage;
     ctx.RecordDate();
-    const int rows = ctx.pages.ListGetItemCount(page, ctl::ValueList);
-    for (int row = 0; row < rows; ++row) {
-        const std::string path = std::string(kApplicationsKey) + "\\" +
-                                 ctx.pages.ListGetItemText(page, ctl::ValueList, row, 0);
-        if (ctx.pages.ListGetCheckState(page, ctl::ValueList, row)) {
-            DeleteValueOfKey(ctx.registry, hive::ClassesRoot, path, kNoOpenWith);
-        } else {
-            const char empty[] = "";
-            WriteValue(ctx.registry, hive::ClassesRoot, path, "", kNoOpenWith, regtype::Sz,
-                       reinterpret_cast<const std::uint8_t*>(empty), 0, nullptr);
-        }
-    }
+    ApplyFlagRows(ctx, kOpenWithPrograms);
 }
 
 }  // namespace

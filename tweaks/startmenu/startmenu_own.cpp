@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/declarations.h"
+#include "engine/flag_rows.h"
 #include "engine/os_gate.h"
 #include "engine/registry_conventions.h"
 #include "platform/page_layouts.h"
@@ -36,61 +37,22 @@ Declared Dual(TweakId id, const char* user, const char* all, Target at, const ch
 
 // --- 208: the programs the frequently used list may show -----------------------------
 
-constexpr const char* kApplicationsKey = "Applications";
-constexpr const char* kNoStartPage = "NoStartPage";
-
-// The subkeys of Applications named like programs, in the registry's order.
-std::vector<std::string> Programs(Registry& registry) {
-    std::vector<std::string> programs;
-    KeyHandle connected(registry), applications(registry);
-    if (registry.Connect(hive::ClassesRoot, connected.out()) != err::Success ||
-        registry.OpenKey(connected.get(), kApplicationsKey, access::Read, applications.out()) !=
-            err::Success) {
-        return programs;
-    }
-    char name[261];
-    for (std::uint32_t i = 0;
-         registry.EnumKey(applications.get(), i, name, sizeof name) == err::Success; ++i) {
-        const std::string program(name);
-        if (program.find(".exe") != std::string::npos || program.find(".EXE") != std::string::npos)
-            programs.push_back(program);
-    }
-    return programs;
-}
+// The subkeys of Applications named like programs.
+const FlagRows kFrequentPrograms{hive::ClassesRoot, "Applications", "NoStartPage",
+                                 [](Registry&, RegKey, const std::string& name) {
+                                     return name.find(".exe") != std::string::npos ||
+                                            name.find(".EXE") != std::string::npos;
+                                 }};
 
 void ShowFrequentPrograms(TweakContext& ctx, TweakId id) {
-    constexpr PageId page = PageId::ValueListPage;
-    ShowTweakPage(ctx, id, page, {ctl::ValueList}, nullptr);
-    ctx.pages.ListDeleteAllItems(page, ctl::ValueList);
-    int row = 0;
-    for (const std::string& program : Programs(ctx.registry)) {
-        const int index = ctx.pages.ListInsertItem(page, ctl::ValueList, row++, program);
-        const bool listed =
-            !ReadRegValue(ctx.registry, hive::ClassesRoot,
-                          std::string(kApplicationsKey) + "\\" + program, kNoStartPage);
-        ctx.pages.ListSetCheckState(page, ctl::ValueList, index, listed);
-    }
+    ShowFlagRows(ctx, id, kFrequentPrograms);
 }
 
-// Each row names its program, so a program added or removed since Show changes nothing
-// for the others; one that has gone is not made again.
 void ApplyFrequentPrograms(TweakContext& ctx) {
-    constexpr PageId page = PageId::ValueListPage;
-    if (!CheckGate(ctx, gate::XpOnly, Refusal::Leave, page))
+    if (!CheckGate(ctx, gate::XpOnly, Refusal::Leave, PageId::ValueListPage))
         return;
     ctx.RecordDate();
-    const int rows = ctx.pages.ListGetItemCount(page, ctl::ValueList);
-    for (int row = 0; row < rows; ++row) {
-        const std::string path = std::string(kApplicationsKey) + "\\" +
-                                 ctx.pages.ListGetItemText(page, ctl::ValueList, row, 0);
-        if (ctx.pages.ListGetCheckState(page, ctl::ValueList, row)) {
-            DeleteValueOfKey(ctx.registry, hive::ClassesRoot, path, kNoStartPage);
-        } else {
-            const char empty[] = "";
-            WriteValue(ctx.registry, hive::ClassesRoot, path, "", kNoStartPage, regtype::Sz,
-                       reinterpret_cast<const std::uint8_t*>(empty), 0, nullptr);
-        }
-    }
+    ApplyFlagRows(ctx, kFrequentPrograms);
 }
 
 // --- 209: alphabetical order of the Start Menu and Favorites -------------------------
