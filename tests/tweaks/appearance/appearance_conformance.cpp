@@ -9,19 +9,8 @@
 #include <vector>
 
 #include "engine/named_colors.h"
-#include "platform/memory/fake_host.h"
-#include "platform/memory/memory_pages.h"
-#include "platform/page_layouts.h"
-#include "shell/app_core.h"
-#include "support/registry_test_support.h"
-#include "support/scratch.h"
-#include "tweaks/categories.h"
 
-#ifdef _WIN32
-#include "platform/win32/win32_registry.h"
-#else
-#include "platform/memory/memory_registry.h"
-#endif
+#include "support/tweak_conformance.h"
 
 namespace tallowick {
 namespace {
@@ -33,13 +22,8 @@ const std::string kPolicies = "Software\\Microsoft\\Windows\\CurrentVersion\\Pol
 const std::string kRecycleBin = kExplorer + "\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
 constexpr std::uint32_t kTomato = 0x004763FF;
 
-struct Value {
-    RegKey hive;
-    std::string path;
-    const char* name;
-};
 // The values these cases change.
-const Value kValues[] = {
+const std::vector<Touched> kValues = {
     {hive::CurrentUser, kDesktop, "MenuDropAlignment"},
     {hive::CurrentUser, kDesktop, "UserPreferencesMask"},
     {hive::Users, kDefaultDesktop, "UserPreferencesMask"},
@@ -53,19 +37,15 @@ const Value kValues[] = {
     {hive::LocalMachine, kExplorer, "ThumbnailQuality"},
 };
 // The keys they make, which the prefix does not have.
-const Value kKeys[] = {
+const std::vector<Touched> kKeys = {
     {hive::CurrentUser, kPolicies + "\\Comdlg32", nullptr},
     {hive::LocalMachine, kPolicies + "\\Comdlg32", nullptr},
     {hive::CurrentUser, kRecycleBin, nullptr},
 };
 
-class AppearanceConformance : public ::testing::Test {
+class AppearanceConformance : public TweakConformance {
   protected:
-    AppearanceConformance() : saved_(registry_, hive::CurrentUser, "Software\\Quenby Manager") {
-        for (const Value& value : kValues)
-            values_.push_back(ReadValue(registry_, value.hive, value.path, value.name));
-        for (const Value& key : kKeys)
-            registry_.DeleteTree(key.hive, key.path.c_str());
+    AppearanceConformance() : TweakConformance(kValues, kKeys) {
         for (const std::string& path :
              {kDesktop, std::string("Control Panel\\Colors"), kExplorer, kPolicies}) {
             Make(hive::CurrentUser, path);
@@ -73,48 +53,11 @@ class AppearanceConformance : public ::testing::Test {
         Make(hive::Users, kDefaultDesktop);
         Make(hive::LocalMachine, kExplorer);
         Make(hive::LocalMachine, kPolicies);
-        core_.LoadData();
-        core_.OpenPages(RegisterAllCategories);
-    }
-    ~AppearanceConformance() override {
-        for (std::size_t i = 0; i < values_.size(); ++i) {
-            const Value& value = kValues[i];
-            if (values_[i]) {
-                WriteValue(registry_, value.hive, value.path, value.name, *values_[i]);
-            } else {
-                registry_.DeleteValueAt(value.hive, value.path.c_str(), value.name);
-            }
-        }
-        for (const Value& key : kKeys)
-            registry_.DeleteTree(key.hive, key.path.c_str());
+        Start();
     }
 
-    void Make(RegKey root, const std::string& path) {
-        KeyHandle key(registry_);
-        ASSERT_EQ(registry_.CreateKey(root, path.c_str(), key.out()), err::Success) << path;
-    }
-    std::optional<RegValue> Get(RegKey root, const std::string& path, const char* name) {
-        return ReadValue(registry_, root, path, name);
-    }
-    void Show(TweakId id, PageId page) {
-        page_ = page;
-        core_.OnSelect(id);
-        ASSERT_TRUE(pages_.IsPageVisible(page));
-    }
     void Select(int index, int combo = ctl::Combo1) { pages_.ComboSetCurSel(page_, combo, index); }
     int Selected(int combo = ctl::Combo1) { return pages_.ComboGetCurSel(page_, combo); }
-
-#ifdef _WIN32
-    Win32Registry registry_;
-#else
-    MemoryRegistry registry_;
-#endif
-    SavedKey saved_;
-    std::vector<std::optional<RegValue>> values_;
-    FakeHost host_;  // Windows XP, C:\WINDOWS; the date file stays in memory
-    MemoryPages pages_{PageLayouts()};
-    AppCore core_{registry_, host_, pages_};
-    PageId page_ = PageId::MultiCheckPage;
 };
 
 TEST_F(AppearanceConformance, ATextChoiceAndANumberBoxTickedWhileMissing) {

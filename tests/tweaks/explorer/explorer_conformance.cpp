@@ -7,19 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/memory/fake_host.h"
-#include "platform/memory/memory_pages.h"
-#include "platform/page_layouts.h"
-#include "shell/app_core.h"
-#include "support/registry_test_support.h"
-#include "support/scratch.h"
-#include "tweaks/categories.h"
-
-#ifdef _WIN32
-#include "platform/win32/win32_registry.h"
-#else
-#include "platform/memory/memory_registry.h"
-#endif
+#include "support/tweak_conformance.h"
 
 namespace tallowick {
 namespace {
@@ -38,13 +26,8 @@ const std::string kDirectoryUi = "Software\\Policies\\Microsoft\\Windows\\Direct
 const std::string kHandlers = "AllFilesystemObjects\\shellex\\ContextMenuHandlers";
 const std::string kProgram = "Applications\\tallowick-conformance.exe";
 
-struct Value {
-    RegKey hive;
-    std::string path;
-    const char* name;
-};
 // The values these cases change.
-const Value kValues[] = {
+const std::vector<Touched> kValues = {
     {hive::LocalMachine, kWinlogon, "ScreenSaverGracePeriod"},
     {hive::CurrentUser, kPolicies + "\\Explorer", "NoViewContextMenu"},
     {hive::LocalMachine, kPolicies + "\\Explorer", "NoViewContextMenu"},
@@ -55,7 +38,7 @@ const Value kValues[] = {
     {hive::CurrentUser, kExplorer + "\\AutoComplete", "Append Completion"},
 };
 // The keys they make, which the prefix does not have.
-const Value kKeys[] = {
+const std::vector<Touched> kKeys = {
     {hive::LocalMachine, kAdminTools, nullptr},
     {hive::CurrentUser, kMyDocuments, nullptr},
     {hive::LocalMachine, kMyDocuments, nullptr},
@@ -65,14 +48,9 @@ const Value kKeys[] = {
     {hive::ClassesRoot, kProgram, nullptr},
 };
 
-class DesktopExplorerConformance : public ::testing::Test {
+class DesktopExplorerConformance : public TweakConformance {
   protected:
-    DesktopExplorerConformance()
-        : saved_(registry_, hive::CurrentUser, "Software\\Quenby Manager") {
-        for (const Value& value : kValues)
-            values_.push_back(ReadValue(registry_, value.hive, value.path, value.name));
-        for (const Value& key : kKeys)
-            registry_.DeleteTree(key.hive, key.path.c_str());
+    DesktopExplorerConformance() : TweakConformance(kValues, kKeys) {
         for (const std::string& path : {kAdvanced, kPolicies + "\\Explorer",
                                         std::string("Software\\Policies\\Microsoft\\Windows")})
             Make(hive::CurrentUser, path);
@@ -80,50 +58,11 @@ class DesktopExplorerConformance : public ::testing::Test {
             Make(hive::LocalMachine, path);
         for (const std::string& path : {std::string("Directory\\shell"), kHandlers, kMyComputer})
             Make(hive::ClassesRoot, path);
-        core_.LoadData();
-        core_.OpenPages(RegisterAllCategories);
-    }
-    ~DesktopExplorerConformance() override {
-        for (std::size_t i = 0; i < values_.size(); ++i) {
-            const Value& value = kValues[i];
-            if (values_[i]) {
-                WriteValue(registry_, value.hive, value.path, value.name, *values_[i]);
-            } else {
-                registry_.DeleteValueAt(value.hive, value.path.c_str(), value.name);
-            }
-        }
-        for (const Value& key : kKeys)
-            registry_.DeleteTree(key.hive, key.path.c_str());
+        Start();
     }
 
-    void Make(RegKey root, const std::string& path) {
-        KeyHandle key(registry_);
-        ASSERT_EQ(registry_.CreateKey(root, path.c_str(), key.out()), err::Success) << path;
-    }
-    std::optional<RegValue> Get(RegKey root, const std::string& path, const char* name) {
-        return ReadValue(registry_, root, path, name);
-    }
-    void Show(TweakId id, PageId page) {
-        page_ = page;
-        core_.OnSelect(id);
-        ASSERT_TRUE(pages_.IsPageVisible(page));
-    }
-    void Check(bool on, int box = ctl::MainCheck) { pages_.SetCheck(page_, box, on); }
-    bool Checked(int box = ctl::MainCheck) { return pages_.IsChecked(page_, box); }
     void Select(int index) { pages_.ComboSetCurSel(page_, ctl::Combo1, index); }
     int Selected() { return pages_.ComboGetCurSel(page_, ctl::Combo1); }
-
-#ifdef _WIN32
-    Win32Registry registry_;
-#else
-    MemoryRegistry registry_;
-#endif
-    SavedKey saved_;
-    std::vector<std::optional<RegValue>> values_;
-    FakeHost host_;  // Windows XP; the date file stays in memory
-    MemoryPages pages_{PageLayouts()};
-    AppCore core_{registry_, host_, pages_};
-    PageId page_ = PageId::MultiCheckPage;
 };
 
 TEST_F(DesktopExplorerConformance, ClassKeysPoliciesAndExpandableTexts) {

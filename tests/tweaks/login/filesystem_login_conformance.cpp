@@ -7,19 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/memory/fake_host.h"
-#include "platform/memory/memory_pages.h"
-#include "platform/page_layouts.h"
-#include "shell/app_core.h"
-#include "support/registry_test_support.h"
-#include "support/scratch.h"
-#include "tweaks/categories.h"
-
-#ifdef _WIN32
-#include "platform/win32/win32_registry.h"
-#else
-#include "platform/memory/memory_registry.h"
-#endif
+#include "support/tweak_conformance.h"
 
 namespace tallowick {
 namespace {
@@ -33,13 +21,8 @@ const std::string kDesktop = ".DEFAULT\\Control Panel\\Desktop";
 const std::string kColours = ".DEFAULT\\Control Panel\\Colors";
 const std::string kUnread = kVersion + "\\UnreadMail";
 
-struct Value {
-    RegKey hive;
-    std::string path;
-    const char* name;
-};
 // The values these cases change.
-const Value kValues[] = {
+const std::vector<Touched> kValues = {
     {hive::CurrentUser, kPolicies, "LinkResolveIgnoreLinkInfo"},
     {hive::LocalMachine, kPolicies, "LinkResolveIgnoreLinkInfo"},
     {hive::CurrentUser, kExplorer, "link"},
@@ -64,13 +47,10 @@ const Value kValues[] = {
     {hive::Users, kColours, "Background"},
 };
 
-class FileSystemLoginConformance : public ::testing::Test {
+class FileSystemLoginConformance : public TweakConformance {
   protected:
     FileSystemLoginConformance()
-        : saved_(registry_, hive::CurrentUser, "Software\\Quenby Manager") {
-        for (const Value& value : kValues)
-            values_.push_back(ReadValue(registry_, value.hive, value.path, value.name));
-        registry_.DeleteTree(hive::CurrentUser, kUnread.c_str());
+        : TweakConformance(kValues, {{hive::CurrentUser, kUnread, nullptr}}) {
         for (const std::string& path :
              {kPolicies, kExplorer, std::string("Control Panel\\Desktop")})
             Make(hive::CurrentUser, path);
@@ -78,50 +58,12 @@ class FileSystemLoginConformance : public ::testing::Test {
             Make(hive::LocalMachine, path);
         for (const std::string& path : {kDesktop, kColours})
             Make(hive::Users, path);
-        core_.LoadData();
-        core_.OpenPages(RegisterAllCategories);
-    }
-    ~FileSystemLoginConformance() override {
-        for (std::size_t i = 0; i < values_.size(); ++i) {
-            const Value& value = kValues[i];
-            if (values_[i]) {
-                WriteValue(registry_, value.hive, value.path, value.name, *values_[i]);
-            } else {
-                registry_.DeleteValueAt(value.hive, value.path.c_str(), value.name);
-            }
-        }
-        registry_.DeleteTree(hive::CurrentUser, kUnread.c_str());
+        Start();
     }
 
-    void Make(RegKey root, const std::string& path) {
-        KeyHandle key(registry_);
-        ASSERT_EQ(registry_.CreateKey(root, path.c_str(), key.out()), err::Success) << path;
-    }
-    std::optional<RegValue> Get(RegKey root, const std::string& path, const char* name) {
-        return ReadValue(registry_, root, path, name);
-    }
-    void Show(TweakId id, PageId page) {
-        page_ = page;
-        core_.OnSelect(id);
-        ASSERT_TRUE(pages_.IsPageVisible(page));
-    }
-    void Check(bool on, int box = ctl::MainCheck) { pages_.SetCheck(page_, box, on); }
-    bool Checked(int box = ctl::MainCheck) { return pages_.IsChecked(page_, box); }
     void Type(int edit, const std::string& text) { pages_.SetText(page_, edit, text); }
     void Select(int control, int index) { pages_.ComboSetCurSel(page_, control, index); }
     int Selected(int control = ctl::Combo1) { return pages_.ComboGetCurSel(page_, control); }
-
-#ifdef _WIN32
-    Win32Registry registry_;
-#else
-    MemoryRegistry registry_;
-#endif
-    SavedKey saved_;
-    std::vector<std::optional<RegValue>> values_;
-    FakeHost host_;  // Windows XP; the date file stays in memory
-    MemoryPages pages_{PageLayouts()};
-    AppCore core_{registry_, host_, pages_};
-    PageId page_ = PageId::MultiCheckPage;
 };
 
 TEST_F(FileSystemLoginConformance, BoxesOfNumbersBytesAndTextsAndAKeyMade) {
