@@ -20,9 +20,18 @@
 
 namespace tallowick {
 
-// The note most pages show under their controls.
+// The note most pages show under their controls, and the variants several categories
+// share, spelled as their pages show them (full stop, letter case and all).
 inline constexpr const char* kRestartNote =
     "Note:\n\tYou may need to restart or log out of Windows for the change to take effect.";
+inline constexpr const char* kRestartNoStopNote =
+    "Note:\n\tYou may need to restart or log out of Windows for the change to take effect";
+inline constexpr const char* kLowerRestartNote =
+    "Note:\n\tyou may need to restart or log out of Windows for the change to take effect.";
+inline constexpr const char* kWindowsNote =
+    "Note:\n\tRestart Windows for the change to take effect.";
+inline constexpr const char* kWindowsNoStopNote =
+    "Note:\n\tRestart Windows for the change to take effect";
 
 // What Apply may create to reach a key. Keys it does not create must exist: when one is
 // missing the write is skipped.

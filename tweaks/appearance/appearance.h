@@ -25,8 +25,6 @@ inline constexpr const char* kRestartOrLogoffNote =
     "Note:\n\tRestart or logoff Windows for the changes to take effect.";
 inline constexpr const char* kRestartOrLogOffNote =
     "Note:\n\tRestart or log off Windows for the change to take effect.";
-inline constexpr const char* kWindowsRestartNote =
-    "Note:\n\tRestart Windows for the change to take effect";
 inline constexpr const char* kLogOffNote =
     "Note:\n\tLog off or restart Windows for the change to take effect.";
 

@@ -49,7 +49,7 @@ void RegisterAppearanceOwn(HandlerTable& table) {
     Register(table, ExplorerColour(69, "Color of Compressed Files and Folders:", "AltColor",
                                    gate::NtFamily, kRestartNote));
     Register(table, ExplorerColour(70, "the Color of Encrypted File or Folder(RGB):",
-                                   "AltEncryptionColor", gate::XpOnly, kWindowsRestartNote));
+                                   "AltEncryptionColor", gate::XpOnly, kWindowsNoStopNote));
     // Item n is an offset of n pixels from the screen's left or top edge; an offset no
     // item names, or no choice, leaves the value as it is.
     Register(table, Declared{.id = 71,
@@ -83,7 +83,7 @@ void RegisterAppearanceOwn(HandlerTable& table) {
                                      kExplorer.Named("ThumbnailQuality").Under(hive::LocalMachine)},
                               .preselect = 0}},
             .gate = gate::XpOnly,
-            .note = kWindowsRestartNote});
+            .note = kWindowsNoStopNote});
     // Windows scrolls smoothly unless told otherwise.
     Register(table, Declared{.id = 73,
                              .fields = {Box{.caption = "Use Smooth Scrolling.",

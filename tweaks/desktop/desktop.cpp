@@ -21,8 +21,6 @@ namespace tallowick {
 namespace {
 
 // The note of some pages, without its full stop.
-constexpr const char* kShortRestartNote =
-    "Note:\n\tYou may need to restart or log out of Windows for the change to take effect";
 
 // Policies are made below an opened Policies key: a user who never had an Explorer
 // policy has no Explorer key there.
@@ -146,7 +144,7 @@ Target DocumentsAttributes(TweakContext& ctx, RegKey scope) {
 
 void ShowMyDocuments(TweakContext& ctx, TweakId id) {
     constexpr PageId page = PageId::MultiCheckPage;
-    ShowTweakPage(ctx, id, page, {ctl::MainCheck, ctl::SecondCheck}, kShortRestartNote);
+    ShowTweakPage(ctx, id, page, {ctl::MainCheck, ctl::SecondCheck}, kRestartNoStopNote);
     ctx.pages.SetText(page, ctl::MainCheck,
                       "Remove My Documents from the Desktop and Start Menu(Current User).");
     ctx.pages.SetText(page, ctl::SecondCheck,
@@ -293,7 +291,7 @@ void RegisterDesktop(HandlerTable& table) {
                       .note = nullptr});
     Register(table, Check(94, "Show Windows Version on Desktop .",
                           {hive::CurrentUser, "Control Panel\\Desktop", "PaintDesktopVersion"},
-                          std::nullopt, kShortRestartNote));
+                          std::nullopt, kRestartNoStopNote));
 }
 
 }  // namespace tallowick

@@ -23,12 +23,8 @@ inline constexpr const char* kDirectoryUiKey =
 }  // namespace explorer
 
 // The notes these pages show; the trailing blanks are part of them.
-inline constexpr const char* kRestartNoStopNote =
-    "Note:\n\tYou may need to restart or log out of Windows for the change to take effect";
 inline constexpr const char* kRestartBlankNote =
     "Note:\n\tYou may need to restart or log out of Windows for the change to take effect. ";
-inline constexpr const char* kWindowsNote =
-    "Note:\n\tRestart Windows for the change to take effect.";
 inline constexpr const char* kWindowsBlankNote =
     "Note:\n\tRestart Windows for the change to take effect. ";
 inline constexpr const char* kRefreshNote =

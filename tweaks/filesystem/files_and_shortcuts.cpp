@@ -13,7 +13,7 @@ using namespace filesystem;
 
 void RegisterFilesAndShortcuts(HandlerTable& table) {
     Register(table, Check(126, "Disable Search for Broken Shortcuts .",
-                          kPolicies.Named("NoResolveSearch"), gate::NtFamily, kShortRestartNote));
+                          kPolicies.Named("NoResolveSearch"), gate::NtFamily, kRestartNoStopNote));
     // Win31FileSystem 1 keeps FAT volumes to 8.3 names, as Windows 3.1 did.
     Register(table, Declared{.id = 127,
                              .page = PageId::ComboCheckPage,
@@ -28,12 +28,12 @@ void RegisterFilesAndShortcuts(HandlerTable& table) {
                                  "Disable Automatic Network Shortcut Resolution (Current User) .",
                                  "Disable Automatic Network Shortcut Resolution (All Users) .",
                                  kPolicies.Named("LinkResolveIgnoreLinkInfo"), Dword(1), Dword(0)),
-                             .note = kShortRestartNote});
+                             .note = kRestartNoStopNote});
     Register(table, Check(129, "Disable Tracking of Broken Shortcut Links .",
-                          kPolicies.Named("NoResolveTrack"), gate::Win2000Xp, kShortRestartNote));
+                          kPolicies.Named("NoResolveTrack"), gate::Win2000Xp, kRestartNoStopNote));
     Register(table, Check(130, "Enable Extended Characters in Short Filenames .",
                           kFileSystem.Named("NtfsAllowExtendedCharacterIn8dot3Name"),
-                          gate::NtFamily, kShortRestartNote));
+                          gate::NtFamily, kRestartNoStopNote));
     // Windows cuts a long extension to three letters in the short name while this is 1.
     Register(
         table,
@@ -52,7 +52,7 @@ void RegisterFilesAndShortcuts(HandlerTable& table) {
                                                   "Users) .",
                                                   kExplorer.Named("link"),
                                                   Binary({0x00, 0x00, 0x00, 0x00}), DeleteValue()),
-                             .note = kShortRestartNote});
+                             .note = kRestartNoStopNote});
     Register(table, Check(134, "Disable Short File Name Creation on NTFS Partitions .",
                           kFileSystem.Named("NtfsDisable8dot3NameCreation"), gate::NtFamily,
                           kWindowsNote));

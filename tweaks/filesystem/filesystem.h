@@ -27,12 +27,6 @@ inline constexpr Target kFileSystem{hive::LocalMachine,
                                     "System\\CurrentControlSet\\Control\\FileSystem", ""};
 
 // The notes these pages show.
-inline constexpr const char* kShortRestartNote =
-    "Note:\n\tYou may need to restart or log out of Windows for the change to take effect";
-inline constexpr const char* kLowerRestartNote =
-    "Note:\n\tyou may need to restart or log out of Windows for the change to take effect.";
-inline constexpr const char* kWindowsNote =
-    "Note:\n\tRestart Windows for the change to take effect.";
 
 // A checkbox stored as 1 or 0 on the MultiCheckPage.
 inline Declared Check(TweakId id, const char* caption, Target at, std::optional<Gate> gate,

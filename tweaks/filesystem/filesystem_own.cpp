@@ -23,7 +23,7 @@ void RegisterFileSystemOwn(HandlerTable& table) {
                                            "Disable CD Burning (All Users) .",
                                            kPolicies.Named("NoCDBurning"), Dword(1), Dword(0)),
                       .gate = gate::XpOnly,
-                      .note = kShortRestartNote});
+                      .note = kRestartNoStopNote});
     // With NukeOnDelete 1 on the global settings every drive deletes files at once.
     Register(table, Check(148, "Disable the Recycle Bin (Delete Files Immediately) .",
                           {hive::LocalMachine,

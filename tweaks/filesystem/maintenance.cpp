@@ -40,7 +40,7 @@ void RegisterMaintenance(HandlerTable& table) {
                                  "Disable Low Disk Space Notification (All Users) .",
                                  kPolicies.Named("NoLowDiskSpaceChecks"), Dword(1), Dword(0)),
                              .gate = gate::XpOnly,
-                             .note = kShortRestartNote});
+                             .note = kRestartNoStopNote});
     Register(table,
              Declared{.id = 141,
                       .page = PageId::ComboCheckPage,

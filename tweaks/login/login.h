@@ -24,10 +24,6 @@ inline constexpr Target kWinlogon{hive::LocalMachine,
 inline constexpr Target kDefaultDesktop{hive::Users, ".DEFAULT\\Control Panel\\Desktop", ""};
 
 // The notes these pages show.
-inline constexpr const char* kLowerRestartNote =
-    "Note:\n\tyou may need to restart or log out of Windows for the change to take effect.";
-inline constexpr const char* kShortWindowsNote =
-    "Note:\n\tRestart Windows for the change to take effect";
 inline constexpr const char* kLegalNote =
     "Note:\n\tRestart Windows, and the next time you boot up you should be presented with the "
     "dialog box before logging on.";

@@ -96,7 +96,7 @@ std::optional<std::uint32_t> ColourOf(const std::string& text) {
 
 void ShowBackground(TweakContext& ctx, TweakId id) {
     constexpr PageId page = PageId::ComboCheckPage;
-    ShowTweakPage(ctx, id, page, {ctl::Label1, ctl::ColourCombo}, kShortWindowsNote);
+    ShowTweakPage(ctx, id, page, {ctl::Label1, ctl::ColourCombo}, kWindowsNoStopNote);
     ctx.pages.SetText(page, ctl::Label1, "Login Screen Color (RGB):");
     // A fresh fill drops the item a previous showing added for a colour with no name.
     FillColorCombo(ctx.pages, page, ctl::ColourCombo);
@@ -132,7 +132,7 @@ void ApplyBackground(TweakContext& ctx) {
 void ShowWallpaper(TweakContext& ctx, TweakId id) {
     constexpr PageId page = PageId::PathEditPage;
     ShowTweakPage(ctx, id, page, {ctl::MainCheck, ctl::Label1, ctl::Edit1, ctl::Browse1},
-                  kShortWindowsNote);
+                  kWindowsNoStopNote);
     ctx.pages.SetText(page, ctl::MainCheck, "Tile the Login Screen Wallpaper.");
     ctx.pages.SetText(page, ctl::Label1, "Wallpaper (.bmp):");
     const Target& at = kDefaultDesktop;

@@ -9,7 +9,6 @@ namespace tallowick {
 namespace {
 
 using startmenu::kAdvanced;
-using startmenu::kLogOutNote;
 using startmenu::kPolicies;
 
 constexpr const char* kSubfolderNote =
@@ -29,7 +28,7 @@ Declared Cascade(TweakId id, const char* user, const char* all, const char* valu
     machine.caption = all;
     machine.at = {kAdvanced.Named(value).Under(hive::LocalMachine)};
     return Declared{
-        .id = id, .fields = {box, machine}, .gate = gate::Win2000MeXp, .note = kLogOutNote};
+        .id = id, .fields = {box, machine}, .gate = gate::Win2000MeXp, .note = kLowerRestartNote};
 }
 
 }  // namespace
@@ -51,13 +50,13 @@ void RegisterDocumentsAndFolders(HandlerTable& table) {
                                                 .empty = kDeleteEmpty,
                                                 .browse = false}},
                              .gate = gate::Win2000MeXp,
-                             .note = kLogOutNote});
+                             .note = kLowerRestartNote});
     Register(table, Declared{.id = 180,
                              .fields = BothScopes(
                                  "Clear Recent Documents When Windows Exits (Current User).",
                                  "Clear Recent Documents When Windows Exits (All Users).",
                                  kPolicies.Named("ClearRecentDocsOnExit"), Dword(1), Dword(0)),
-                             .note = kLogOutNote});
+                             .note = kLowerRestartNote});
     Register(table, Declared{.id = 181,
                              .fields = BothScopes(
                                  "Do not display Start Menu Subfolders (Current User).",

@@ -26,8 +26,6 @@ inline constexpr Target kAdvanced{hive::CurrentUser, kAdvancedKey, ""};
 inline constexpr Target kPolicies{hive::CurrentUser, kPoliciesKey, ""};
 
 // The notes of these pages; unlike most pages', their "you" is in lower case.
-inline constexpr const char* kLogOutNote =
-    "Note:\n\tyou may need to restart or log out of Windows for the change to take effect.";
 inline constexpr const char* kEnhancedMenuNote =
     "Note:\n\tyou may need to restart or log out of Windows for the change to take effect.\n"
     "This only effects the Enhanced Windows XP Start Menu, it will not effect the \"Classic\" "

@@ -20,7 +20,6 @@ namespace {
 
 using startmenu::kAdvanced;
 using startmenu::kEnhancedMenuNote;
-using startmenu::kLogOutNote;
 using startmenu::kPolicies;
 
 constexpr const char* kLogOffNote = "Note:\n\tLog off for the changes to take effect.";
@@ -118,7 +117,7 @@ void RegisterStartMenuOwn(HandlerTable& table) {
                                                     "", CreateTail(1)}},
                                             .on = DeleteKey(),
                                             .off = CreateKey()}},
-                             .note = kLogOutNote});
+                             .note = kLowerRestartNote});
     // The classic menu reads "Yes" in any letter case.
     Register(table,
              Declared{.id = 197,
@@ -132,7 +131,7 @@ void RegisterStartMenuOwn(HandlerTable& table) {
                                      .on = Dword(1),
                                      .off = Dword(0)}},
                       .gate = gate::Win98MeWin2000Xp,
-                      .note = kLogOutNote});
+                      .note = kLowerRestartNote});
     Register(table, Declared{.id = 198,
                              .fields = {Box{.caption = "Highlight Newly Installed Programs .",
                                             .at = {kAdvanced.Named("Start_NotifyNewApps")},
@@ -152,17 +151,17 @@ void RegisterStartMenuOwn(HandlerTable& table) {
                          {hive::CurrentUser,
                           "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\NonEnum",
                           "{20D04FE0-3AEA-1069-A2D8-08002B30309D}", CreateTail(1)},
-                         kLogOutNote, gate::Win2000MeXp));
+                         kLowerRestartNote, gate::Win2000MeXp));
     Register(table, Dual(202, "Remove Pinned Programs List from the Start Menu (Current User).",
                          "Remove Pinned Programs List from the Start Menu (All Users).",
                          kPolicies.Named("NoStartMenuPinnedList"), kEnhancedMenuNote));
     Register(table,
              Dual(203, "Remove Set Program Access and Defaults from Start Menu (Current User).",
                   "Remove Set Program Access and Defaults from Start Menu (All Users).",
-                  kPolicies.Named("NoSMConfigurePrograms"), kLogOutNote));
+                  kPolicies.Named("NoSMConfigurePrograms"), kLowerRestartNote));
     Register(table, Dual(205, "Remove Undock Computer from Start Menu (Current User).",
                          "Remove Undock Computer from Start Menu (All Users).",
-                         kPolicies.Named("NoStartMenuEjectPC"), kLogOutNote));
+                         kPolicies.Named("NoStartMenuEjectPC"), kLowerRestartNote));
     Register(table, Dual(206, "Remove Username from the Start Menu (Current User).",
                          "Remove Username from the Start Menu (All Users).",
                          kPolicies.Named("NoUserNameInStartMenu"), kEnhancedMenuNote));

@@ -9,14 +9,13 @@ namespace tallowick {
 namespace {
 
 using startmenu::kAdvanced;
-using startmenu::kLogOutNote;
 using startmenu::kPolicies;
 
 Declared Check(TweakId id, const char* caption, Target at, Data on, Data off, Gate gate) {
     return Declared{.id = id,
                     .fields = {Box{.caption = caption, .at = {at}, .on = on, .off = off}},
                     .gate = gate,
-                    .note = kLogOutNote};
+                    .note = kLowerRestartNote};
 }
 
 }  // namespace
@@ -44,7 +43,7 @@ void RegisterTaskbar(HandlerTable& table) {
                                     .empty = kDeleteEmpty,
                                     .browse = false}},
                  .gate = gate::XpOnly,
-                 .note = kLogOutNote});
+                 .note = kLowerRestartNote});
     Register(table, Check(191, "Disable Balloon Tips .", kAdvanced.Named("EnableBalloonTips"),
                           Dword(0), Dword(1), gate::XpOnly));
     Register(table, Declared{.id = 192,
@@ -52,14 +51,14 @@ void RegisterTaskbar(HandlerTable& table) {
                                                   "Disable Taskbar Context Menus (All Users).",
                                                   kPolicies.Named("NoTrayContextMenu"), Dword(1),
                                                   Dword(0)),
-                             .note = kLogOutNote});
+                             .note = kLowerRestartNote});
     Register(table,
              Declared{.id = 193,
                       .fields = BothScopes("Group Similar Taskbar Buttons (Current User).",
                                            "Group Similar Taskbar Buttons (All Users).",
                                            kAdvanced.Named("TaskbarGlomming"), Dword(1), Dword(0)),
                       .gate = gate::XpOnly,
-                      .note = kLogOutNote});
+                      .note = kLowerRestartNote});
     // The taskbar may be moved and sized while the value is 1.
     Register(table, Check(194, "Lock the Size and Position of the Taskbar .",
                           kAdvanced.Named("TaskbarSizeMove"), Dword(0), Dword(1), gate::MeXp));
@@ -70,7 +69,7 @@ void RegisterTaskbar(HandlerTable& table) {
                                      .at = {kPolicies.Named("NoStartBanner")},
                                      .on = Binary({1, 0, 0, 0}),
                                      .off = DeleteValue()}},
-                      .note = kLogOutNote});
+                      .note = kLowerRestartNote});
 }
 
 }  // namespace tallowick

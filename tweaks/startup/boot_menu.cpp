@@ -96,7 +96,7 @@ std::optional<int> ShownSeconds(std::string_view value) {
 
 void ShowBootMenu(TweakContext& ctx, TweakId id) {
     constexpr PageId page = PageId::ComboCheckPage;
-    ShowTweakPage(ctx, id, page, {ctl::MainCheck, ctl::Label1, ctl::Combo1}, startup::kWindowsNote);
+    ShowTweakPage(ctx, id, page, {ctl::MainCheck, ctl::Label1, ctl::Combo1}, kWindowsNote);
     ctx.pages.SetText(page, ctl::MainCheck, "Display the List of Operating Systems .");
     ctx.pages.SetText(page, ctl::Label1, "Seconds to display the list:");
     ctx.pages.ComboReset(page, ctl::Combo1);

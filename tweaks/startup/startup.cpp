@@ -10,9 +10,7 @@ namespace tallowick {
 
 namespace {
 
-using startup::kLogOutNote;
 using startup::kRestartOnlyNote;
-using startup::kWindowsNote;
 
 constexpr const char* kWinlogonKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 constexpr Target kWinlogon{hive::LocalMachine, kWinlogonKey, ""};
@@ -49,7 +47,7 @@ void RegisterStartup(HandlerTable& table) {
                                   "UndockWithoutLogon"},
                                  Binary({1, 0, 0, 0}), Binary({0, 0, 0, 0})),
                              .gate = gate::XpOnly,
-                             .note = kLogOutNote});
+                             .note = kLowerRestartNote});
     // A wait Windows does not offer here is written back as its default, 20 seconds.
     Register(table,
              Declared{.id = 213,
@@ -64,7 +62,7 @@ void RegisterStartup(HandlerTable& table) {
                                         .at = {kDesktop.Named("WaitToKillAppTimeout"),
                                                kDefaultDesktop.Named("WaitToKillAppTimeout")},
                                         .none = Text("20000")}},
-                      .note = kLogOutNote});
+                      .note = kLowerRestartNote});
     Register(table, Check(214, "Automatically Reboot on the 'Blue Screen of Death' .",
                           {hive::LocalMachine, "SYSTEM\\CurrentControlSet\\Control\\CrashControl",
                            "AutoReboot"},
@@ -79,10 +77,10 @@ void RegisterStartup(HandlerTable& table) {
              Check(216, "Disable Ability to Skip Startup Programs .",
                    {hive::LocalMachine, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
                     "IgnoreShiftOveride"},
-                   Dword(1), Dword(0), gate::NtFamily, kLogOutNote));
+                   Dword(1), Dword(0), gate::NtFamily, kLowerRestartNote));
     Register(table, Check(217, "Disable Automatic Modem Connections at Startup .",
                           {hive::LocalMachine, "SOFTWARE\\Microsoft\\Ole", "EnableRemoteConnect"},
-                          Text("N"), Text("Y"), std::nullopt, kLogOutNote));
+                          Text("N"), Text("Y"), std::nullopt, kLowerRestartNote));
     Register(table,
              Declared{.id = 218,
                       .fields = BothScopes(
@@ -101,7 +99,7 @@ void RegisterStartup(HandlerTable& table) {
              Check(220, "Enable Shutdown Event Tracker .",
                    {hive::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Reliability",
                     "ShutdownReasonUI"},
-                   Dword(1), Dword(0), gate::XpOnly, kLogOutNote));
+                   Dword(1), Dword(0), gate::XpOnly, kLowerRestartNote));
     // A mode Windows does not have shows as disabled; without a choice nothing is written.
     Register(table, Declared{.id = 221,
                              .page = PageId::ComboCheckPage,
@@ -123,7 +121,7 @@ void RegisterStartup(HandlerTable& table) {
                    Text("1"), Text("0"), gate::NtFamily, kWindowsNote));
     Register(table, Check(224, "Enable Reading Environment Variables in Autoexec.bat File .",
                           kWinlogon.Named("ParseAutoexec"), Text("1"), Text("0"), gate::NtFamily,
-                          kLogOutNote));
+                          kLowerRestartNote));
     // Written as typed: Windows itself reads the number from the text.
     Register(table, Declared{.id = 225,
                              .page = PageId::PathEditPage,

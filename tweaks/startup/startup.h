@@ -13,10 +13,6 @@ void RegisterBootMenu(HandlerTable& table);
 
 // The notes of these pages; unlike most pages', their "you" is in lower case.
 namespace startup {
-inline constexpr const char* kLogOutNote =
-    "Note:\n\tyou may need to restart or log out of Windows for the change to take effect.";
-inline constexpr const char* kWindowsNote =
-    "Note:\n\tRestart Windows for the change to take effect.";
 inline constexpr const char* kRestartOnlyNote =
     "Note:\n\tyou may need to restart for the changes to take effect.";
 }  // namespace startup
