@@ -75,7 +75,7 @@ class MemoryRegistry : public Registry {
 
     // Applies `.reg` text ("Windows Registry Editor Version 5.00" or "REGEDIT4") on top
     // of the current contents, including [-key] and "name"=- deletions. Returns false and
-    // says why in *error on a malformed line; what came before that line stays applied.
+    // says why in *error on a malformed line, and then applies nothing.
     bool LoadRegText(std::string_view text, std::string* error = nullptr);
     // The whole registry (HKLM, then HKCU, then HKU\.DEFAULT), or one key with everything
     // below it, as `.reg` text. Keys and values come in enumeration order, so two
@@ -107,7 +107,6 @@ class MemoryRegistry : public Registry {
     long OpenOrCreate(RegKey key, const char* subKey, std::uint32_t accessMask, bool create,
                       RegKey* result);
     long DeleteSubkey(RegKey key, const char* subKey, bool recursive, RegOp op);
-    void ExportKey(RegKey key, const std::string& fullName, std::string* out);
 
     // Loading and saving go through the ordinary calls, but unseen: no faults, no log.
     class Unobserved;

@@ -1,32 +1,8 @@
-// `.reg` text for the in-memory registry: the format regedit exports, so test fixtures
-// can be read, written and compared as plain text.
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "platform/reg_text.h"
 
-#include "platform/memory/memory_registry.h"
-#include "platform/memory/registry_names.h"
+#include <cstdio>
 
 namespace tallowick {
-
-class MemoryRegistry::Unobserved {
-  public:
-    explicit Unobserved(MemoryRegistry& registry)
-        : registry_(registry),
-          faults_(std::move(registry.faults_)),
-          callCount_(registry.calls_.size()) {
-        registry.faults_.clear();
-    }
-    ~Unobserved() {
-        registry_.faults_ = std::move(faults_);
-        registry_.calls_.resize(callCount_);
-    }
-
-  private:
-    MemoryRegistry& registry_;
-    std::vector<Fault> faults_;
-    std::size_t callCount_;
-};
 
 namespace {
 
@@ -37,30 +13,18 @@ bool IsWideText(std::uint32_t type) {
     return type == regtype::Sz || type == regtype::ExpandSz || type == regtype::MultiSz;
 }
 
-RegKey HiveByName(std::string_view name) {
-    struct Entry {
-        std::string_view longName, shortName;
-        RegKey key;
-    };
-    static const Entry kHives[] = {{"HKEY_LOCAL_MACHINE", "HKLM", hive::LocalMachine},
-                                   {"HKEY_CURRENT_USER", "HKCU", hive::CurrentUser},
-                                   {"HKEY_CLASSES_ROOT", "HKCR", hive::ClassesRoot},
-                                   {"HKEY_USERS", "HKU", hive::Users}};
-    for (const Entry& e : kHives) {
-        if (NamesEqual(name, e.longName) || NamesEqual(name, e.shortName))
-            return e.key;
-    }
-    return 0;
+char Fold(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
-std::string Quote(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\\' || c == '"')
-            out += '\\';
-        out += c;
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Fold(a[i]) != Fold(b[i]))
+            return false;
     }
-    return out + "\"";
+    return true;
 }
 
 // A text value can be written as a quoted string when it is printable and ends in its
@@ -103,23 +67,6 @@ std::vector<std::uint8_t> Narrow(const std::vector<std::uint8_t>& wide) {
         out.push_back(wide[i + 1] == 0 ? wide[i] : '?');
     }
     return out;
-}
-
-std::string FormatValue(const RegValue& value) {
-    if (value.type == regtype::Sz && Quotable(value.data)) {
-        return Quote(std::string_view(reinterpret_cast<const char*>(value.data.data()),
-                                      value.data.size() - 1));
-    }
-    if (value.type == regtype::Dword && value.data.size() == 4) {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "dword:%08x", NumberFromBytes(value.data));
-        return buf;
-    }
-    if (value.type == regtype::Binary)
-        return "hex:" + HexBytes(value.data);
-    char prefix[24];
-    std::snprintf(prefix, sizeof prefix, "hex(%x):", value.type);
-    return prefix + HexBytes(IsWideText(value.type) ? Widen(value.data) : value.data);
 }
 
 struct Cursor {
@@ -222,15 +169,96 @@ bool ParseData(std::string_view text, bool unicode, RegValue* value, bool* remov
     return true;
 }
 
+std::string KeyName(RegKey hiveKey, std::string_view path) {
+    std::string name = HiveName(hiveKey);
+    if (!path.empty())
+        name += "\\" + std::string(path);
+    return name;
+}
+
 }  // namespace
 
-bool MemoryRegistry::LoadRegText(std::string_view text, std::string* error) {
-    Unobserved quiet(*this);
+RegKey RegHiveByName(std::string_view name) {
+    struct Entry {
+        std::string_view longName, shortName;
+        RegKey key;
+    };
+    static const Entry kHives[] = {{"HKEY_LOCAL_MACHINE", "HKLM", hive::LocalMachine},
+                                   {"HKEY_CURRENT_USER", "HKCU", hive::CurrentUser},
+                                   {"HKEY_CLASSES_ROOT", "HKCR", hive::ClassesRoot},
+                                   {"HKEY_USERS", "HKU", hive::Users}};
+    for (const Entry& e : kHives) {
+        if (SameName(name, e.longName) || SameName(name, e.shortName))
+            return e.key;
+    }
+    return 0;
+}
+
+std::string QuoteRegText(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"')
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string FormatRegData(const RegValue& value, RegTextFormat format) {
+    if (value.type == regtype::Sz && Quotable(value.data)) {
+        return QuoteRegText(std::string_view(reinterpret_cast<const char*>(value.data.data()),
+                                             value.data.size() - 1));
+    }
+    if (value.type == regtype::Dword && value.data.size() == 4) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "dword:%08x", NumberFromBytes(value.data));
+        return buf;
+    }
+    if (value.type == regtype::Binary)
+        return "hex:" + HexBytes(value.data);
+    char prefix[24];
+    std::snprintf(prefix, sizeof prefix, "hex(%x):", value.type);
+    const bool wide = format == RegTextFormat::Regedit5 && IsWideText(value.type);
+    return prefix + HexBytes(wide ? Widen(value.data) : value.data);
+}
+
+const char* RegTextHeader(RegTextFormat format) {
+    return format == RegTextFormat::Regedit5 ? kHeader5.data() : kHeader4.data();
+}
+
+std::string WriteRegKey(const RegTextKey& key, RegTextFormat format, std::string_view newline) {
+    std::string out = key.remove ? "[-" : "[";
+    out += KeyName(key.hive, key.path);
+    out += "]";
+    out += newline;
+    if (!key.remove) {
+        for (const RegTextValue& v : key.values) {
+            out += v.name.empty() ? std::string("@") : QuoteRegText(v.name);
+            out += "=";
+            out += v.remove ? std::string("-") : FormatRegData(v.value, format);
+            out += newline;
+        }
+    }
+    out += newline;
+    return out;
+}
+
+std::string WriteRegText(const RegTextDocument& document, std::string_view newline) {
+    std::string out = RegTextHeader(document.format);
+    out += newline;
+    out += newline;
+    for (const RegTextKey& key : document.keys)
+        out += WriteRegKey(key, document.format, newline);
+    return out;
+}
+
+bool ParseRegText(std::string_view text, RegTextDocument* document, std::string* error) {
     auto fail = [&](std::size_t lineNo, const std::string& why) {
         if (error)
             *error = "line " + std::to_string(lineNo) + ": " + why;
         return false;
     };
+    document->keys.clear();
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
 
@@ -257,15 +285,17 @@ bool MemoryRegistry::LoadRegText(std::string_view text, std::string* error) {
 
     bool unicode = true;
     bool headerSeen = false;
-    KeyHandle current(*this);
+    RegTextKey* current = nullptr;
     for (const auto& [number, line] : lines) {
         if (line.empty() || line[0] == ';')
             continue;
         if (!headerSeen) {
             if (line == kHeader5) {
                 unicode = true;
+                document->format = RegTextFormat::Regedit5;
             } else if (line == kHeader4) {
                 unicode = false;
+                document->format = RegTextFormat::Regedit4;
             } else {
                 return fail(number, "missing header");
             }
@@ -277,103 +307,134 @@ bool MemoryRegistry::LoadRegText(std::string_view text, std::string* error) {
                 return fail(number, "unterminated key name");
             std::string_view name(line);
             name = name.substr(1, name.size() - 2);
-            bool remove = !name.empty() && name[0] == '-';
-            if (remove)
+            RegTextKey key;
+            key.line = number;
+            key.remove = !name.empty() && name[0] == '-';
+            if (key.remove)
                 name.remove_prefix(1);
             std::size_t slash = name.find('\\');
-            RegKey root = HiveByName(name.substr(0, slash));
-            if (root == 0)
+            key.hive = RegHiveByName(name.substr(0, slash));
+            if (key.hive == 0)
                 return fail(number, "unknown hive");
-            std::string path(slash == std::string_view::npos ? "" : name.substr(slash + 1));
-            current.Reset();
-            if (remove) {
-                if (!path.empty())
-                    DeleteTree(root, path.c_str());
-                continue;
-            }
-            if (CreateKey(root, path.c_str(), current.out()) != err::Success) {
-                return fail(number, "cannot create key");
-            }
+            key.path = std::string(slash == std::string_view::npos ? "" : name.substr(slash + 1));
+            document->keys.push_back(std::move(key));
+            current = document->keys.back().remove ? nullptr : &document->keys.back();
             continue;
         }
-        if (!current)
+        if (current == nullptr)
             return fail(number, "value outside a key");
         Cursor c{line};
-        std::string name;
+        RegTextValue value;
         if (c.Peek() == '@') {
             ++c.pos;
-        } else if (!ReadQuoted(&c, &name)) {
+        } else if (!ReadQuoted(&c, &value.name)) {
             return fail(number, "bad value name");
         }
         std::string_view rest = Trim(std::string_view(line).substr(c.pos));
         if (rest.empty() || rest[0] != '=')
             return fail(number, "missing '='");
-        RegValue value;
-        bool remove = false;
-        if (!ParseData(Trim(rest.substr(1)), unicode, &value, &remove)) {
+        if (!ParseData(Trim(rest.substr(1)), unicode, &value.value, &value.remove)) {
             return fail(number, "bad value data");
         }
-        if (remove) {
-            DeleteValue(current.get(), name.c_str());
-            continue;
-        }
-        // Stored exactly as given: append a guard byte so no terminator is added.
-        value.data.push_back(1);
-        SetValue(current.get(), name.c_str(), value.type, value.data.data(),
-                 static_cast<std::uint32_t>(value.data.size() - 1));
+        current->values.push_back(std::move(value));
     }
     if (!headerSeen)
         return fail(lineNo, "missing header");
     return true;
 }
 
-void MemoryRegistry::ExportKey(RegKey key, const std::string& fullName, std::string* out) {
-    *out += "[" + fullName + "]\n";
-    char name[1024];
+long ApplyRegText(Registry& registry, const RegTextDocument& document, std::string* error) {
+    auto fail = [&](const RegTextKey& key, const char* what, long rc) {
+        if (error) {
+            *error = (key.line ? "line " + std::to_string(key.line) + ": " : std::string()) + what +
+                     " " + KeyName(key.hive, key.path);
+        }
+        return rc;
+    };
+    for (const RegTextKey& key : document.keys) {
+        if (key.remove) {
+            // A whole hive is never deleted.
+            if (key.path.empty())
+                continue;
+            long rc = registry.DeleteTree(key.hive, key.path.c_str());
+            if (rc != err::Success && rc != err::FileNotFound)
+                return fail(key, "cannot delete key", rc);
+            continue;
+        }
+        KeyHandle handle(registry);
+        long rc = registry.CreateKey(key.hive, key.path.c_str(), handle.out());
+        if (rc != err::Success)
+            return fail(key, "cannot create key", rc);
+        for (const RegTextValue& v : key.values) {
+            if (v.remove) {
+                rc = registry.DeleteValue(handle.get(), v.name.c_str());
+                if (rc == err::FileNotFound)
+                    rc = err::Success;
+            } else {
+                // Stored exactly as given: a guard byte after the data keeps a text's
+                // missing terminator missing.
+                std::vector<std::uint8_t> bytes = v.value.data;
+                bytes.push_back(1);
+                rc = registry.SetValue(handle.get(), v.name.c_str(), v.value.type, bytes.data(),
+                                       static_cast<std::uint32_t>(v.value.data.size()));
+            }
+            if (rc != err::Success)
+                return fail(key, v.remove ? "cannot delete a value of" : "cannot set a value of",
+                            rc);
+        }
+    }
+    return err::Success;
+}
+
+namespace {
+
+void ReadKey(Registry& registry, RegKey key, RegKey hiveKey, const std::string& path,
+             std::vector<RegTextKey>* keys) {
+    RegTextKey out;
+    out.hive = hiveKey;
+    out.path = path;
+    std::vector<char> name(16384);
     for (std::uint32_t i = 0;; ++i) {
-        std::uint32_t nameLength = sizeof name;
+        std::uint32_t nameLength = static_cast<std::uint32_t>(name.size());
         std::uint32_t type = 0;
         std::uint32_t size = 0;
-        if (EnumValue(key, i, name, &nameLength, &type, nullptr, &size) != err::Success)
+        if (registry.EnumValue(key, i, name.data(), &nameLength, &type, nullptr, &size) !=
+            err::Success) {
             break;
-        RegValue value;
-        if (QueryValueWhole(*this, key, name, &value) != err::Success)
+        }
+        RegTextValue value;
+        value.name.assign(name.data(), nameLength);
+        if (QueryValueWhole(registry, key, value.name.c_str(), &value.value) != err::Success)
             continue;
-        *out += (name[0] ? Quote(name) : std::string("@")) + "=" + FormatValue(value) + "\n";
+        out.values.push_back(std::move(value));
     }
-    *out += "\n";
+    keys->push_back(std::move(out));
     std::vector<std::string> children;
-    for (std::uint32_t i = 0; EnumKey(key, i, name, sizeof name) == err::Success; ++i) {
-        children.emplace_back(name);
+    for (std::uint32_t i = 0;
+         registry.EnumKey(key, i, name.data(), static_cast<std::uint32_t>(name.size())) ==
+         err::Success;
+         ++i) {
+        children.emplace_back(name.data());
     }
     for (const std::string& child : children) {
-        KeyHandle sub(*this);
-        if (OpenKey(key, child.c_str(), access::Read, sub.out()) == err::Success) {
-            ExportKey(sub.get(), fullName + "\\" + child, out);
+        KeyHandle sub(registry);
+        if (registry.OpenKey(key, child.c_str(), access::Read, sub.out()) == err::Success) {
+            ReadKey(registry, sub.get(), hiveKey, path.empty() ? child : path + "\\" + child, keys);
         }
     }
 }
 
-std::string MemoryRegistry::ExportRegText(RegKey hiveKey, std::string_view path) {
-    Unobserved quiet(*this);
-    std::string out = std::string(kHeader5) + "\n\n";
-    KeyHandle key(*this);
-    std::string subKey(path);
-    if (OpenKey(hiveKey, subKey.c_str(), access::Read, key.out()) == err::Success) {
-        ExportKey(key.get(), std::string(HiveName(hiveKey)) + (path.empty() ? "" : "\\") + subKey,
-                  &out);
-    }
-    return out;
-}
+}  // namespace
 
-std::string MemoryRegistry::SaveRegText() {
-    std::string out = ExportRegText(hive::LocalMachine, "");
-    for (auto [hiveKey, path] :
-         {std::pair{hive::CurrentUser, ""}, std::pair{hive::Users, ".DEFAULT"}}) {
-        std::string part = ExportRegText(hiveKey, path);
-        out += part.substr(kHeader5.size() + 2);
-    }
-    return out;
+long ReadRegTree(Registry& registry, RegKey hiveKey, std::string_view path,
+                 std::vector<RegTextKey>* keys) {
+    KeyHandle key(registry);
+    const std::string subKey(path);
+    long rc = registry.OpenKey(hiveKey, subKey.c_str(), access::Read, key.out());
+    if (rc != err::Success)
+        return rc;
+    ReadKey(registry, key.get(), hiveKey, subKey, keys);
+    return err::Success;
 }
 
 }  // namespace tallowick
