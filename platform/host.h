@@ -80,6 +80,14 @@ struct Date {
     int day = 0;
 };
 
+// A moment to the second.
+struct DateTime {
+    Date date;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -109,6 +117,8 @@ class Host {
     virtual OsVersion WindowsVersion() = 0;
     // Today in UTC, from the system clock.
     virtual Date TodayUtc() = 0;
+    // Now in UTC, from the system clock.
+    virtual DateTime NowUtc() = 0;
     // The folder of the running executable, never ending in a backslash; empty on
     // failure.
     virtual std::string ProgramFolder() = 0;
@@ -131,6 +141,10 @@ class Host {
     // which case the file may be left partly written: write elsewhere and RenameOver
     // for a save that must not be torn.
     virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
+    // Adds `bytes` at the end of the file, creating it, in one write: what was there is
+    // never rewritten, and a write cut short leaves at most a torn tail. False on any
+    // failure.
+    virtual bool AppendToFile(const std::string& path, const std::string& bytes) = 0;
     // False when the file is missing or cannot be deleted.
     virtual bool RemoveFile(const std::string& path) = 0;
     // Renames `from` to `to`, replacing `to` in one step if it exists. False, with both

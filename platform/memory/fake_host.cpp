@@ -107,6 +107,21 @@ bool FakeHost::WriteWholeFile(const std::string& path, const std::string& bytes)
     return true;
 }
 
+bool FakeHost::AppendToFile(const std::string& path, const std::string& bytes) {
+    if (failWrites.contains(path))
+        return false;
+    auto it = files.find(path);
+    if (it == files.end())
+        return WriteWholeFile(path, bytes);
+    it->second += bytes;
+    return true;
+}
+
+DateTime FakeHost::NowUtc() {
+    const int s = secondsToday++ % 86400;
+    return DateTime{today, s / 3600, s / 60 % 60, s % 60};
+}
+
 bool FakeHost::RemoveFile(const std::string& path) {
     if (failRemoves.contains(path))
         return false;

@@ -52,6 +52,7 @@ class FakeHost final : public Host {
     std::string windowsDirectory = "C:\\WINDOWS";
     OsVersion version{5, 1, 2600, 2};  // Windows XP
     Date today{2007, 3, 5};
+    int secondsToday = 12 * 3600;  // NowUtc: `today` at this time; each call adds a second
     std::string programFolder = "C:\\Program Files\\Tallowick";
     std::map<char, Drive> drives;               // keyed by upper-case letter; C: fixed by default
     std::map<int, std::string> specialFolders;  // csidl::AppData set by default
@@ -86,6 +87,7 @@ class FakeHost final : public Host {
     std::string WindowsDirectory() override { return windowsDirectory; }
     OsVersion WindowsVersion() override { return version; }
     Date TodayUtc() override { return today; }
+    DateTime NowUtc() override;
     std::string ProgramFolder() override { return programFolder; }
     std::uint32_t LogicalDrives() override;
     std::uint32_t DriveType(const std::string& root) override;
@@ -94,6 +96,7 @@ class FakeHost final : public Host {
 
     std::optional<std::string> ReadWholeFile(const std::string& path) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    bool AppendToFile(const std::string& path, const std::string& bytes) override;
     bool RemoveFile(const std::string& path) override;
     bool RenameOver(const std::string& from, const std::string& to) override;
     bool FileExists(const std::string& path) override { return files.contains(path); }

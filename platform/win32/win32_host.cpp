@@ -125,6 +125,12 @@ Date Win32Host::TodayUtc() {
     return {now.wYear, now.wMonth, now.wDay};
 }
 
+DateTime Win32Host::NowUtc() {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    return {{now.wYear, now.wMonth, now.wDay}, now.wHour, now.wMinute, now.wSecond};
+}
+
 std::string Win32Host::ProgramFolder() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
@@ -213,6 +219,19 @@ bool Win32Host::WriteWholeFile(const std::string& path, const std::string& bytes
         done += wrote;
     }
     return true;
+}
+
+bool Win32Host::AppendToFile(const std::string& path, const std::string& bytes) {
+    // FILE_APPEND_DATA alone: every write goes to the end, whatever else has the file open.
+    FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    DWORD wrote = 0;
+    return bytes.size() <= 0x7FFFFFFF &&
+           ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &wrote,
+                       nullptr) &&
+           wrote == bytes.size();
 }
 
 bool Win32Host::RemoveFile(const std::string& path) {

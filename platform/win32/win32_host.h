@@ -24,6 +24,7 @@ class Win32Host final : public Host {
     std::string WindowsDirectory() override;
     OsVersion WindowsVersion() override;
     Date TodayUtc() override;
+    DateTime NowUtc() override;
     std::string ProgramFolder() override;
     std::uint32_t LogicalDrives() override;
     std::uint32_t DriveType(const std::string& root) override;
@@ -32,6 +33,7 @@ class Win32Host final : public Host {
 
     std::optional<std::string> ReadWholeFile(const std::string& path) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    bool AppendToFile(const std::string& path, const std::string& bytes) override;
     bool RemoveFile(const std::string& path) override;
     bool RenameOver(const std::string& from, const std::string& to) override;
     bool FileExists(const std::string& path) override;

@@ -80,6 +80,7 @@ class FileHost final : public Host {
     std::string WindowsDirectory() override { return rest_.WindowsDirectory(); }
     OsVersion WindowsVersion() override { return rest_.WindowsVersion(); }
     Date TodayUtc() override { return rest_.TodayUtc(); }
+    DateTime NowUtc() override { return rest_.NowUtc(); }
     std::string ProgramFolder() override { return rest_.ProgramFolder(); }
     std::uint32_t LogicalDrives() override { return rest_.LogicalDrives(); }
     std::uint32_t DriveType(const std::string& root) override { return rest_.DriveType(root); }
@@ -94,6 +95,9 @@ class FileHost final : public Host {
     }
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
         return Files(path).WriteWholeFile(path, bytes);
+    }
+    bool AppendToFile(const std::string& path, const std::string& bytes) override {
+        return Files(path).AppendToFile(path, bytes);
     }
     bool RemoveFile(const std::string& path) override { return Files(path).RemoveFile(path); }
     bool RenameOver(const std::string& from, const std::string& to) override {
