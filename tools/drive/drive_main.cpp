@@ -2,6 +2,7 @@
 //
 //   tallowick_drive shot <exe> <png> [class [caption]]
 //   tallowick_drive time <runs> <exe> <class> [<exe> <class> ...]
+//   tallowick_drive answer <exe> [arguments]
 
 #include <algorithm>
 #include <cstdio>
@@ -31,7 +32,10 @@ int Usage() {
         "      close it. Default window: class #32770, caption Tallowick; with a class\n"
         "      alone, any caption.\n"
         "  tallowick_drive time <runs> <exe> <class> [<exe> <class> ...]\n"
-        "      start each program <runs> times, in turn, and time start -> shown and idle.\n",
+        "      start each program <runs> times, in turn, and time start -> shown and idle.\n"
+        "  tallowick_drive answer <exe> [arguments]\n"
+        "      start <exe>, wait for the message box it shows, print its text, press OK,\n"
+        "      wait until the program ends and print its exit code.\n",
         stderr);
     return 2;
 }
@@ -150,6 +154,36 @@ int Time(const std::vector<std::string>& args) {
     return 0;
 }
 
+// For a program whose only window of interest is a message box, such as an installer
+// that refuses to run.
+int Answer(const std::vector<std::string>& args) {
+    if (args.empty() || args.size() > 2)
+        return Usage();
+    const std::string& exe = args[0];
+    const drive::Process process = drive::Process::Start(exe, args.size() > 1 ? args[1] : "");
+    if (!process) {
+        Fail("cannot start", exe + " (" + ErrorText(process.error()) + ")");
+        return 1;
+    }
+    const HWND box = drive::WaitMessageBox(process.pid(), nullptr, kStartTimeoutMs);
+    if (!box) {
+        Fail(process.Running() ? "no message box within 30 s" : "ended without a message box",
+             exe);
+        process.Terminate();
+        return 1;
+    }
+    std::printf("%s\n", drive::MessageBoxText(box).c_str());
+    drive::PressOk(box);
+    DWORD exitCode = 0;
+    if (!process.Wait(kCloseTimeoutMs, &exitCode)) {
+        Fail("did not end after OK; terminated", exe);
+        process.Terminate();
+        return 1;
+    }
+    std::printf("exit code %lu\n", static_cast<unsigned long>(exitCode));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -161,5 +195,7 @@ int main(int argc, char** argv) {
         return Shot(args);
     if (command == "time")
         return Time(args);
+    if (command == "answer")
+        return Answer(args);
     return Usage();
 }
