@@ -12,7 +12,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 source "$here/scripts/common.sh"
 
 ensure_packages cmake make g++ libgtest-dev googletest libbenchmark-dev \
-    g++-mingw-w64-x86-64-posix fp-utils wine wine64 xvfb xauth || exit 1
+    g++-mingw-w64-x86-64-posix fp-utils wine wine64 xvfb xauth \
+    wixl msitools zip unzip || exit 1
 
 failed_build=0
 phase() { printf '\n== %s\n' "$*"; }
@@ -77,6 +78,22 @@ wine_tests() {
     wine_failed=$((wine_failed + failed))
 }
 
+# package_tests: builds the packages and runs their install, upgrade and uninstall cycle
+# and the portable zip under Wine, in a prefix of their own; adds to the Wine totals.
+package_tests() {
+    local log="$build/package-tests.log" summary
+    timed "package tests" "$log" run_headless bash "$here/tests/package/package_test.sh" "$build"
+    grep -E '^\[|failed:' "$log" | tail -n 40
+    summary=$(grep -E '^package: [0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1)
+    if [[ $summary =~ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+        wine_passed=$((wine_passed + BASH_REMATCH[1]))
+        wine_failed=$((wine_failed + BASH_REMATCH[2]))
+    else
+        echo "the package tests reported nothing; see $log"
+        wine_failed=$((wine_failed + 1))
+    fi
+}
+
 if [ -d "$build/windows" ]; then
     phase "Windows tests under Wine"
     ensure_wine_prefix "$build/wine-prefix" || exit 1
@@ -85,6 +102,8 @@ if [ -d "$build/windows" ]; then
     phase "the program, driven from outside under Wine"
     wine_tests "program-tests" "$build/windows/tallowick_app_tests.exe"
     echo "screenshots: $build/windows/screenshots"
+    phase "the MSI and the portable zip, installed and run under Wine"
+    package_tests
 fi
 
 printf '\nnative: %d passed, %d failed; Wine: %d passed, %d failed\n' \
