@@ -55,18 +55,24 @@ mkdir -p "$work/Tallowick" "$dist" || exit 1
 cp -p "$program/tallowick.exe" "$work/Tallowick/" &&
     cp -rp "$program/Skin" "$program/Help" "$program/Language" "$work/Tallowick/" || exit 1
 
-# stable_id PREFIX PATH: an identifier the MSI tables accept, the same for a path in every
-# build. stable_guid PATH: a name-based GUID (version 5 layout) for the component of PATH;
-# a component keeps its GUID from one version to the next, as Windows Installer requires.
-hash_of() { printf 'tallowick-msi:%s' "${1,,}" | sha1sum | tr a-f A-F; }
-stable_id() { local h; h=$(hash_of "$2"); printf '%s_%s' "$1" "${h:0:16}"; }
-stable_guid() {
+# ids_of PATH: sets `id` (hex digits for identifiers the MSI tables accept) and `guid` (a
+# name-based GUID, version 5 layout) from PATH, the same in every build: a component keeps
+# its GUID from one version to the next, as Windows Installer requires.
+ids_of() {
     local h
-    h=$(hash_of "$1")
-    printf '%s-%s-5%s-%X%s-%s' "${h:0:8}" "${h:8:4}" "${h:13:3}" \
+    h=$(printf 'tallowick-msi:%s' "${1,,}" | sha1sum)
+    h=${h^^}
+    id=${h:0:16}
+    printf -v guid '%s-%s-5%s-%X%s-%s' "${h:0:8}" "${h:8:4}" "${h:13:3}" \
         $(((0x${h:16:1} & 3) | 8)) "${h:17:3}" "${h:20:12}"
 }
-xml_text() { local s=${1//&/&amp;}; s=${s//</&lt;}; s=${s//>/&gt;}; printf '%s' "${s//\"/&quot;}"; }
+# xml_text TEXT: sets `xml` to TEXT escaped for an attribute.
+xml_text() {
+    xml=${1//&/"&amp;"}
+    xml=${xml//</"&lt;"}
+    xml=${xml//>/"&gt;"}
+    xml=${xml//\"/"&quot;"}
+}
 
 # files_wxs DIR RELATIVE INDENT: the Directory, Component and File elements of DIR (the
 # program folder when RELATIVE is empty). Every file is a component of its own. A folder
@@ -75,41 +81,39 @@ xml_text() { local s=${1//&/&amp;}; s=${s//</&lt;}; s=${s//>/&gt;}; printf '%s' 
 # such a folder, and with it the program folder, unless told).
 component_ids=()
 files_wxs() {
-    local dir=$1 rel=$2 pad=$3 entry name path source id empty=1
+    local dir=$1 rel=$2 pad=$3 entry name path id guid xml empty=1
     for entry in "$dir"/*; do
         [ -e "$entry" ] || continue
         name=${entry##*/}
         path=${rel:+$rel\\}$name
-        source=${entry#"$work/"}
+        ids_of "$path"
         if [ -d "$entry" ]; then
-            id=$(stable_id d "$path")
-            printf '%s<Directory Id="%s" Name="%s">\n' "$pad" "$id" "$(xml_text "$name")"
+            xml_text "$name"
+            printf '%s<Directory Id="d_%s" Name="%s">\n' "$pad" "$id" "$xml"
             files_wxs "$entry" "$path" "$pad  "
             printf '%s</Directory>\n' "$pad"
             continue
         fi
         empty=0
-        id=$(stable_id c "$path")
-        component_ids+=("$id")
-        printf '%s<Component Id="%s" Guid="%s" Win64="yes">\n' "$pad" "$id" "$(stable_guid "$path")"
+        component_ids+=("c_$id")
+        xml_text "${entry#"$work/"}"
+        printf '%s<Component Id="c_%s" Guid="%s" Win64="yes">\n' "$pad" "$id" "$guid"
         if [ "$path" = tallowick.exe ]; then
-            printf '%s  <File Id="TallowickExe" Source="%s" KeyPath="yes">\n' \
-                "$pad" "$(xml_text "$source")"
+            printf '%s  <File Id="TallowickExe" Source="%s" KeyPath="yes">\n' "$pad" "$xml"
             printf '%s    <Shortcut Id="StartMenuShortcut" Directory="ProgramMenuFolder" %s/>\n' "$pad" \
-                'Name="Tallowick" Description="Windows settings utility" WorkingDirectory="INSTALLDIR" Icon="tallowick.ico"' 
+                'Name="Tallowick" Description="Windows settings utility" WorkingDirectory="INSTALLDIR" Icon="tallowick.ico"'
             printf '%s  </File>\n' "$pad"
         else
-            printf '%s  <File Id="%s" Source="%s" KeyPath="yes"/>\n' \
-                "$pad" "$(stable_id f "$path")" "$(xml_text "$source")"
+            printf '%s  <File Id="f_%s" Source="%s" KeyPath="yes"/>\n' "$pad" "$id" "$xml"
         fi
         printf '%s</Component>\n' "$pad"
     done
     if [ "$empty" -eq 1 ] && [ -n "$rel" ]; then
-        id=$(stable_id c "$rel\\")
-        component_ids+=("$id")
-        printf '%s<Component Id="%s" Guid="%s" Win64="yes">\n' "$pad" "$id" "$(stable_guid "$rel\\")"
-        printf '%s  <CreateFolder/>\n%s  <RemoveFolder Id="%s" On="uninstall"/>\n' \
-            "$pad" "$pad" "$(stable_id r "$rel\\")"
+        ids_of "$rel\\"
+        component_ids+=("c_$id")
+        printf '%s<Component Id="c_%s" Guid="%s" Win64="yes">\n' "$pad" "$id" "$guid"
+        printf '%s  <CreateFolder/>\n%s  <RemoveFolder Id="r_%s" On="uninstall"/>\n' \
+            "$pad" "$pad" "$id"
         printf '%s</Component>\n' "$pad"
     fi
 }
@@ -142,7 +146,8 @@ cp "$here/app/res/tallowick.ico" "$here/package/tallowick.wxs" "$work/" &&
 #   date file by name, and any other file by wildcard (Windows; Wine's installer takes
 #   no wildcard). Both rows name the folder by CLEANUPDIR, which tallowick.wxs sets only
 #   then, not when a newer version replaces this one.
-exe_component=$(stable_id c tallowick.exe)
+ids_of tallowick.exe
+exe_component=c_$id
 upgrade_code=$(msiinfo export "$msi" Property | tr -d '\r' | sed -nE 's/^UpgradeCode\t(.*)$/\1/p')
 removes="INSERT INTO RemoveFile (FileKey, Component_, FileName, DirProperty, InstallMode) VALUES"
 msibuild "$msi" -q "UPDATE Shortcut SET Target = '[#TallowickExe]'" \

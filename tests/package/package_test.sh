@@ -23,6 +23,7 @@ touch "$prefix/.package-test-running"
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 
 rm -rf "$work"
+start=$SECONDS
 bash "$here/scripts/package.sh" --no-build --dist "$work" >/dev/null || exit 1
 old_msi=$(echo "$work"/Tallowick-*.msi)
 old=${old_msi##*/Tallowick-}
@@ -33,6 +34,7 @@ new_msi="$work/Tallowick-$new.msi"
 # The same version built again: another product code.
 bash "$here/scripts/package.sh" --no-build --dist "$work/rebuilt" >/dev/null || exit 1
 rebuilt_msi="$work/rebuilt/Tallowick-$old.msi"
+echo "packages built ($((SECONDS - start)) s)"
 # What each package holds, as package.sh staged it.
 old_files="$build/package/$old/Tallowick"
 new_files="$build/package/$new/Tallowick"
@@ -42,7 +44,7 @@ installed_dir="$prefix/drive_c/Program Files/Tallowick"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 passed=0 failed=0 case_failed=0 current=""
-begin() { current=$1; case_failed=0; }
+begin() { current=$1; case_failed=0; case_start=$SECONDS; }
 # expect WHAT COMMAND...: one check of the current case.
 expect() {
     "${@:2}" && return 0
@@ -51,14 +53,19 @@ expect() {
 }
 end() {
     if [ "$case_failed" -eq 0 ]; then
-        passed=$((passed + 1)); echo "[       OK ] $current"
+        passed=$((passed + 1)); echo "[       OK ] $current ($((SECONDS - case_start)) s)"
     else
-        failed=$((failed + 1)); echo "[  FAILED  ] $current"
+        failed=$((failed + 1)); echo "[  FAILED  ] $current ($((SECONDS - case_start)) s)"
     fi
 }
 
-# msiexec ARGS...: its exit code (Linux keeps only the low byte: 1603 shows as 67).
-msiexec() { wine msiexec "$@" >/dev/null 2>&1; }
+# msiexec ARGS...: its exit code (Linux keeps only the low byte: 1603 shows as 67). Each
+# call leaves its log in the work folder: msiexec-1.log, msiexec-2.log...
+msiexec_calls=0
+msiexec() {
+    msiexec_calls=$((msiexec_calls + 1))
+    wine msiexec "$@" /l*v "$(windows_path "$work")\msiexec-$msiexec_calls.log" >/dev/null 2>&1
+}
 # The Add or Remove Programs entries named Tallowick: `entries` gets their product
 # codes, `entry["CODE Name"]` their values.
 declare -A entry
