@@ -100,8 +100,9 @@ files_wxs() {
         printf '%s<Component Id="c_%s" Guid="%s" Win64="yes">\n' "$pad" "$id" "$guid"
         if [ "$path" = tallowick.exe ]; then
             printf '%s  <File Id="TallowickExe" Source="%s" KeyPath="yes">\n' "$pad" "$xml"
-            printf '%s    <Shortcut Id="StartMenuShortcut" Directory="ProgramMenuFolder" %s/>\n' "$pad" \
-                'Name="Tallowick" Description="Windows settings utility" WorkingDirectory="INSTALLDIR" Icon="tallowick.ico"'
+            printf '%s    <Shortcut Id="StartMenuShortcut" Directory="ProgramMenuFolder"' "$pad"
+            printf ' Name="Tallowick" Description="Windows settings utility"'
+            printf ' WorkingDirectory="INSTALLDIR" Icon="tallowick.ico"/>\n'
             printf '%s  </File>\n' "$pad"
         else
             printf '%s  <File Id="f_%s" Source="%s" KeyPath="yes"/>\n' "$pad" "$id" "$xml"
@@ -149,14 +150,16 @@ cp "$here/app/res/tallowick.ico" "$here/package/tallowick.wxs" "$work/" &&
 ids_of tallowick.exe
 exe_component=c_$id
 upgrade_code=$(msiinfo export "$msi" Property | tr -d '\r' | sed -nE 's/^UpgradeCode\t(.*)$/\1/p')
-removes="INSERT INTO RemoveFile (FileKey, Component_, FileName, DirProperty, InstallMode) VALUES"
+removes="INSERT INTO RemoveFile (FileKey, Component_, FileName, DirProperty, InstallMode)"
 msibuild "$msi" -q "UPDATE Shortcut SET Target = '[#TallowickExe]'" \
     -q "DELETE FROM Upgrade WHERE ActionProperty = 'WIX_UPGRADE_DETECTED'" \
     -q "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty)
         VALUES ('$upgrade_code', '$version', 769, 'WIX_UPGRADE_DETECTED')" \
     -q "UPDATE InstallExecuteSequence SET Sequence = 1401 WHERE Action = 'RemoveExistingProducts'" \
-    -q "$removes ('RemoveDateFile', '$exe_component', 'DATEFI~1.TXT|DateFile.txt', 'CLEANUPDIR', 2)" \
-    -q "$removes ('RemoveWrittenFiles', '$exe_component', '*.*', 'CLEANUPDIR', 2)" || exit 1
+    -q "$removes VALUES ('RemoveDateFile', '$exe_component', 'DATEFI~1.TXT|DateFile.txt',
+        'CLEANUPDIR', 2)" \
+    -q "$removes VALUES ('RemoveWrittenFiles', '$exe_component', '*.*', 'CLEANUPDIR', 2)" ||
+    exit 1
 
 zip_file="$dist/Tallowick-$version-portable.zip"
 echo "writing $zip_file"

@@ -84,7 +84,9 @@ read_entries() {
         fi
     done < <(wine reg query "$uninstall_key" /s 2>/dev/null)
 }
-one_entry_of() { [ ${#entries[@]} -eq 1 ] && [ "${entry["${entries[0]} DisplayVersion"]}" = "$1" ]; }
+one_entry_of() {
+    [ ${#entries[@]} -eq 1 ] && [ "${entry["${entries[0]} DisplayVersion"]}" = "$1" ]
+}
 # The Linux path of a C: path in the prefix.
 in_prefix() { local p=${1#C:\\}; printf '%s/drive_c/%s' "$prefix" "${p//\\//}"; }
 # The installer's own key of a product: the GUID's hex digits, each group reversed
@@ -95,7 +97,9 @@ product_key() {
     for ((i = 16; i < 32; i += 2)); do out+=${hex:i+1:1}${hex:i:1}; done
     printf 'HKLM\\Software\\Classes\\Installer\\Products\\%s' "$out"
 }
-reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -nE "s/^ +$2 +REG_[A-Z_]+ +//p"; }
+reg_value() {
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -nE "s/^ +$2 +REG_[A-Z_]+ +//p"
+}
 # The Start Menu shortcuts named Tallowick, all users' or the user's own (Wine's installer
 # resolves ProgramMenuFolder to the user's even for a per-machine package).
 shortcuts() {
@@ -114,7 +118,8 @@ shows_window() { wine "$drive" shot "$1" "$(windows_path "$2")" >/dev/null 2>&1 
 
 begin "the MSI installs the program folder, a shortcut and an entry in Add or Remove Programs"
 expect "msiexec /i /qn succeeds" msiexec /i "$(windows_path "$old_msi")" /qn
-expect "Program Files\\Tallowick holds what the package holds" same_tree "$old_files" "$installed_dir"
+expect "Program Files\\Tallowick holds what the package holds" \
+    same_tree "$old_files" "$installed_dir"
 shortcut=$(shortcuts)
 expect "one Start Menu shortcut" [ "$(grep -c . <<<"$shortcut")" -eq 1 ]
 expect "the shortcut starts the installed program" points_to_installed_exe "$shortcut"
@@ -125,10 +130,11 @@ expect "publisher Tallowick" [ "${entry["$code Publisher"]:-}" = Tallowick ]
 expect "help link to the installed help file" \
     [ "${entry["$code HelpLink"]:-}" = "$installed\\Help\\English.chm" ]
 expect "install location" [ "${entry["$code InstallLocation"]:-}" = "$installed\\" ]
-# Windows also writes DisplayIcon into the entry; Wine writes only the installer's own
-# ProductIcon, which Add or Remove Programs also reads.
+# Windows also writes the icon into the entry (DisplayIcon); Wine writes only the
+# installer's own record of it (ProductIcon), so that is what is checked.
 icon=$(reg_value "$(product_key "$code")" ProductIcon)
-expect "the product icon is the program's" cmp -s "$(in_prefix "$icon")" "$here/app/res/tallowick.ico"
+expect "the product icon is the program's" \
+    cmp -s "$(in_prefix "$icon")" "$here/app/res/tallowick.ico"
 end
 
 begin "the installed program shows its main window and writes its date file beside itself"
