@@ -59,6 +59,13 @@ constexpr StringEntry kStringTable[] = {
     {kStringSetAutoLogonCount, "Please Set the Number of Automatic Logins"},
     {kStringFileWriteFailed,
      "Tallowick could not change the file %s. It may be missing, read-only or in use."},
+    {kStringJournalUnavailable,
+     "Tallowick could not write its change history to %s. The changes you apply now cannot "
+     "be undone."},
+    {kStringNotRestorable,
+     "These values were changed but their data is not kept, so they could not be restored:%s"},
+    {kStringNothingWouldChange, "Nothing would change."},
+    {kStringSearchCue, "Search settings"},
 };
 
 // Keys and sections are numbers written as "%d" writes them.

@@ -1,9 +1,13 @@
 #include "shell/app_core.h"
 
+#include <algorithm>
+
 #include "engine/page_behaviour.h"
 #include "platform/host.h"
 #include "platform/page_layouts.h"
 #include "platform/registry.h"
+#include "shell/change_recorder.h"
+#include "shell/preview_overlay.h"
 #include "shell/write_failure_tracker.h"
 
 namespace tallowick {
@@ -25,13 +29,15 @@ AppCore::AppCore(Registry& registry, Host& host, Pages& pages, std::uintptr_t ma
       mainWindow_(mainWindow),
       programFolder_(host.ProgramFolder()),
       language_(registry, host, programFolder_),
-      dates_(registry, host, catalogue_, programFolder_) {}
+      dates_(registry, host, catalogue_, programFolder_),
+      journal_(host, programFolder_) {}
 
 void AppCore::LoadData() {
     language_.ReadLanguageName();
     catalogue_ = BuildCatalogue();
     language_.TranslateCatalogue(catalogue_);
     dates_.Initialise();
+    journal_.Load();
 }
 
 void AppCore::OpenPages(const RegisterHandlers& registerHandlers) {
@@ -47,9 +53,9 @@ void AppCore::OpenPages(const RegisterHandlers& registerHandlers) {
     ShowGroupList(kFirstCategory);
 }
 
-TweakContext AppCore::Context(Registry& registry) {
+TweakContext AppCore::Context(Registry& registry, Host& host) {
     return TweakContext{
-        registry, host_, pages_, catalogue_, dates_, language_, current_.value_or(0), mainWindow_};
+        registry, host, pages_, catalogue_, dates_, language_, current_.value_or(0), mainWindow_};
 }
 
 std::vector<TreeItem> AppCore::TreeItems() const {
@@ -71,27 +77,140 @@ void AppCore::OnSelect(std::optional<std::uint32_t> itemData) {
     if (id >= kTweakCount)
         return;
     if (const TweakHandlers* handlers = handlers_.Find(id); handlers && handlers->show) {
-        TweakContext context = Context(registry_);
+        TweakContext context = Context(registry_, host_);
         handlers->show(context, id);
     } else if (IsInTree(id)) {
         ShowNotAvailable(id);
     }
 }
 
-void AppCore::OnApply() {
+const TweakHandlers* AppCore::Applicable() const {
     if (!current_ || *current_ < kFirstApplied || *current_ > kLastApplied)
-        return;
+        return nullptr;
     const TweakHandlers* handlers = handlers_.Find(*current_);
-    if (!handlers || !handlers->apply)
+    return handlers && handlers->apply ? handlers : nullptr;
+}
+
+void AppCore::Alert(int stringId, const std::string& detail) {
+    host_.ShowMessageBox(0, FormatKeyFailure(language_.LocalisedString(stringId), detail),
+                         language_.LocalisedString(kStringAlertCaption), mb::IconHand);
+}
+
+void AppCore::OnApply() {
+    const TweakHandlers* handlers = Applicable();
+    if (!handlers)
         return;
-    WriteFailureTracker tracker(registry_);
-    TweakContext context = Context(tracker);
+    // Every change is journaled before it is made, so that it can be undone.
+    std::vector<ChangeStep> steps;
+    JournalingRegistry journaled(registry_, steps);
+    JournalingHost files(host_, steps);
+    WriteFailureTracker tracker(journaled);
+    TweakContext context = Context(tracker, files);
     handlers->apply(context);
-    if (const auto& failed = tracker.FirstFailure()) {
-        host_.ShowMessageBox(
-            0, FormatKeyFailure(language_.LocalisedString(kStringKeyWriteFailed), *failed),
-            language_.LocalisedString(kStringAlertCaption), mb::IconHand);
+    if (const auto& failed = tracker.FirstFailure())
+        Alert(kStringKeyWriteFailed, *failed);
+    Journal(steps, *current_, false);
+}
+
+void AppCore::Journal(const std::vector<ChangeStep>& steps, TweakId tweak, bool undo) {
+    if (steps.empty())
+        return;
+    JournalEntry entry = MakeJournalEntry(steps, registry_, host_);
+    if (entry.changes.empty())
+        return;
+    entry.time = host_.NowUtc();
+    entry.tweak = tweak;
+    entry.recordName = tweak < catalogue_.size() ? catalogue_[tweak].name : std::string();
+    entry.undo = undo;
+    if (!journal_.Append(entry) && !journalWarned_) {
+        journalWarned_ = true;
+        Alert(kStringJournalUnavailable, journal_.FilePath());
     }
+}
+
+AppCore::PreviewResult AppCore::OnPreview() {
+    PreviewResult result;
+    const TweakHandlers* handlers = Applicable();
+    if (!handlers)
+        return result;
+    OverlayRegistry overlay(registry_);
+    OverlayHost files(host_);
+    std::vector<ChangeStep> steps;
+    JournalingRegistry journaled(overlay, steps);
+    JournalingHost journaledFiles(files, steps);
+    WriteFailureTracker tracker(journaled);
+    // A date store of its own over the overlay: the date a handler records goes nowhere.
+    DateStore dates(overlay, files, catalogue_, programFolder_);
+    TweakContext context{tracker, journaledFiles, pages_,    catalogue_,
+                         dates,   language_,      *current_, mainWindow_};
+    handlers->apply(context);
+    result.changes = MakeJournalEntry(steps, overlay, files).changes;
+    result.messages = files.Messages();
+    if (const auto& failed = tracker.FirstFailure()) {
+        result.messages.push_back(
+            FormatKeyFailure(language_.LocalisedString(kStringKeyWriteFailed), *failed));
+    }
+    return result;
+}
+
+bool AppCore::CanUndo() const {
+    return current_ && journal_.LastOf(*current_).has_value();
+}
+
+bool AppCore::OnUndoLast() {
+    if (!current_)
+        return false;
+    const std::optional<std::size_t> last = journal_.LastOf(*current_);
+    return last && UndoEntry(*last);
+}
+
+bool AppCore::UndoEntry(std::size_t index) {
+    if (index >= journal_.Entries().size())
+        return false;
+    const JournalEntry entry = journal_.Entries()[index];
+    std::vector<ChangeStep> steps;
+    JournalingRegistry journaled(registry_, steps);
+    JournalingHost files(host_, steps);
+    WriteFailureTracker tracker(journaled);
+    std::string failedFile;
+    const bool restored = RestoreEntry(entry, tracker, files, &failedFile);
+    if (!restored) {
+        if (const auto& failed = tracker.FirstFailure())
+            Alert(kStringKeyWriteFailed, *failed);
+        else
+            Alert(kStringFileWriteFailed, failedFile);
+    } else if (!entry.secrets.empty()) {
+        std::string names;
+        for (const std::string& secret : entry.secrets)
+            names += "\n" + secret;
+        Alert(kStringNotRestorable, UnescapeText(names));
+    }
+    // What a failed undo did change is journaled all the same, so it can be taken back.
+    Journal(steps, entry.tweak, true);
+    if (restored)
+        dates_.RecordDate(entry.tweak);
+    if (current_)
+        OnSelect(*current_);
+    return restored;
+}
+
+bool AppCore::ExportEntries(const std::vector<std::size_t>& indexes, const std::string& path) {
+    std::vector<const JournalEntry*> chosen;
+    const std::vector<JournalEntry>& entries = journal_.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (indexes.empty() || std::find(indexes.begin(), indexes.end(), i) != indexes.end())
+            chosen.push_back(&entries[i]);
+    }
+    if (SaveWholeFile(host_, path, ::tallowick::ExportEntries(chosen)))
+        return true;
+    Alert(kStringFileWriteFailed, path);
+    return false;
+}
+
+const TreeSearch& AppCore::Search() {
+    if (!search_)
+        search_.emplace(catalogue_);
+    return *search_;
 }
 
 void AppCore::OnPageButton(PageId page, int id) {

@@ -14,6 +14,8 @@
 #include "model/language.h"
 #include "model/tweak_catalogue.h"
 #include "platform/pages.h"
+#include "shell/change_journal.h"
+#include "shell/tree_search.h"
 
 namespace tallowick {
 
@@ -54,6 +56,29 @@ class AppCore {
     // A button on a page was clicked (browse buttons, the main checkboxes).
     void OnPageButton(PageId page, int id);
 
+    // "Preview Changes...": runs the current node's Apply against an overlay of the
+    // registry and the files and says what it would change, one line each, and the
+    // messages it would show. Nothing real changes and no date is recorded.
+    struct PreviewResult {
+        std::vector<std::string> changes;
+        std::vector<std::string> messages;
+    };
+    PreviewResult OnPreview();
+    // True when the current node has a journal entry to undo.
+    bool CanUndo() const;
+    // "Undo Last Change": puts back the current node's newest entry. False when there was
+    // none, or a step failed (the user has been told which).
+    bool OnUndoLast();
+    // "Undo" in the change history: puts back entry `index` of Journal().Entries(), records
+    // the date of its node, journals the undo and shows the current page again.
+    bool UndoEntry(std::size_t index);
+    // "Export...": the state after the given entries (all when empty), as a .reg file at
+    // `path`. False, after an alert and with no file left, when it cannot be written.
+    bool ExportEntries(const std::vector<std::size_t>& indexes, const std::string& path);
+    const ChangeJournal& Journal() const { return journal_; }
+    // The search over the tree's words, taken from the catalogue once it is loaded.
+    const TreeSearch& Search();
+
     std::vector<TreeItem> TreeItems() const;
     const TweakCatalogue& Catalogue() const { return catalogue_; }
     DateStore& Dates() { return dates_; }
@@ -65,7 +90,11 @@ class AppCore {
     HandlerTable& Handlers() { return handlers_; }
 
   private:
-    TweakContext Context(Registry& registry);
+    TweakContext Context(Registry& registry, Host& host);
+    const TweakHandlers* Applicable() const;
+    // Journals the steps of an Apply or an Undo of node `tweak`, if they changed anything.
+    void Journal(const std::vector<ChangeStep>& steps, TweakId tweak, bool undo);
+    void Alert(int stringId, const std::string& detail);
     void ShowGroupList(TweakId id);
     void ShowNotAvailable(TweakId id);
 
@@ -79,6 +108,9 @@ class AppCore {
     DateStore dates_;
     HandlerTable handlers_;
     std::optional<TweakId> current_;
+    ChangeJournal journal_;
+    bool journalWarned_ = false;  // the user has been told the journal cannot be written
+    std::optional<TreeSearch> search_;
 };
 
 }  // namespace tallowick
