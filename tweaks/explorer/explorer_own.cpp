@@ -20,7 +20,6 @@ namespace {
 
 constexpr Target kAdvanced{hive::CurrentUser, explorer::kAdvancedKey, ""};
 constexpr Target kPolicies{hive::CurrentUser, explorer::kPoliciesKey, ""};
-constexpr const char* kHandlersKey = "AllFilesystemObjects\\shellex\\ContextMenuHandlers";
 
 // A checkbox stored as 1 or 0 on the MultiCheckPage.
 Declared Check(TweakId id, const char* caption, Target at, const char* note,
