@@ -34,6 +34,12 @@ std::string LineOf(const std::string& key, const Date& date) {
     return key + "," + FormatDate(date) + ")";
 }
 
+// Where the line holding `from` ends. The program writes CR LF, but a file edited by hand
+// may end its lines with LF alone, and a line must never take in the ones after it.
+std::size_t LineEnd(const std::string& text, std::size_t from) {
+    return text.find_first_of("\r\n", from);
+}
+
 // `text` with `line` in place of the line that starts with `key` (every copy of it), or
 // with `line` appended when there is no such line.
 std::string WithLine(const std::string& text, const std::string& key, const std::string& line) {
@@ -45,7 +51,7 @@ std::string WithLine(const std::string& text, const std::string& key, const std:
             result += kLineEnd;
         return result + line + kLineEnd;
     }
-    const std::size_t end = text.find('\r', at + key.size());
+    const std::size_t end = LineEnd(text, at + key.size());
     return ReplaceAll(text, text.substr(at, end == std::string::npos ? end : end - at), line);
 }
 
@@ -179,7 +185,7 @@ std::string DateStore::LookUp(const std::string& name) {
     }
     if (at == std::string::npos)
         return {};
-    const std::size_t end = text_.find('\r', at + key.size());
+    const std::size_t end = LineEnd(text_, at + key.size());
     std::string piece = text_.substr(at, end == std::string::npos ? end : end - at);
     piece.pop_back();  // the closing parenthesis
     // The date follows the comma after the key: a name may hold commas of its own.

@@ -2,9 +2,10 @@
 // catalogue record in DateFile.txt beside the program, and an in-memory copy of that file
 // for the group lists.
 //
-// A line is `quenby("<name>",M/D/YYYY)` followed by CR LF. The registry value
-// HKCU\Software\Quenby Manager\DateModefiedFlage is 1 once a first-run file has been
-// written. Every failure is silent: the group lists then show no date or today's.
+// A line is `quenby("<name>",M/D/YYYY)` followed by CR LF; a line read ends at CR or LF.
+// The registry value HKCU\Software\Quenby Manager\DateModefiedFlage is 1 once a first-run
+// file has been written. Every failure is silent: the group lists then show no date or
+// today's.
 #pragma once
 
 #include <string>

@@ -99,6 +99,15 @@ TEST_F(DateStoreTest, FailedWriteKeepsTheOldFileAndText) {
     EXPECT_FALSE(host.FileExists(temp));
 }
 
+// A file saved with LF alone: each line still ends at its own line end.
+TEST_F(DateStoreTest, LinesEndedByLineFeedsStayApart) {
+    const std::string file = "quenby(\"Accessories\",1/2/2006)\nquenby(\"Quick Edit\",8/9/2006)\n";
+    StartWith(file);
+    EXPECT_EQ(store.LookUp("Accessories"), "1/2/2006");
+    store.RecordDate(0);
+    EXPECT_EQ(File(), "quenby(\"Accessories\",3/5/2007)\nquenby(\"Quick Edit\",8/9/2006)\n");
+}
+
 TEST_F(DateStoreTest, FailedFirstRunLeavesTheFlagClear) {
     host.failRenames.insert(path);
     store.Initialise();
