@@ -1,8 +1,8 @@
 #include "model/language.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <iterator>
 #include <utility>
 
@@ -79,6 +79,26 @@ std::string CatalogueKey(TweakId id, int field) {
     return Decimal(static_cast<std::int32_t>(id)) + Decimal(field);
 }
 
+// The number at the start of `text` as atoi reads it (blanks, a sign, digits; 0 without
+// digits), or nothing when it does not fit a 32-bit int: an id past the field is refused
+// rather than wrapped into some other node's.
+std::optional<std::int32_t> LeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const std::int64_t limit = negative ? -std::int64_t{INT32_MIN} : INT32_MAX;
+    std::int64_t number = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        number = number * 10 + (text[i] - '0');
+        if (number > limit)
+            return std::nullopt;
+    }
+    return static_cast<std::int32_t>(negative ? -number : number);
+}
+
 }  // namespace
 
 std::string UnescapeText(std::string_view text) {
@@ -153,8 +173,9 @@ void Language::TranslateCatalogue(TweakCatalogue& catalogue) {
     for (TweakRecord& record : catalogue) {
         std::string id = Lookup(kCatalogueSection, CatalogueKey(record.tweakId, 1),
                                 Decimal(static_cast<std::int32_t>(record.tweakId)), kTextBuffer);
-        if (!id.empty())
-            record.tweakId = static_cast<TweakId>(std::atoi(id.c_str()));
+        const std::optional<std::int32_t> number = LeadingNumber(id);
+        if (!id.empty() && number)
+            record.tweakId = static_cast<TweakId>(*number);
 
         std::string name =
             Lookup(kCatalogueSection, CatalogueKey(record.tweakId, 2), record.name, kTextBuffer);

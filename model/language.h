@@ -93,7 +93,8 @@ class Language {
     std::string FilePath() const;
 
     // Renames records and replaces their descriptions, in index order. Key <id>1 replaces a
-    // record's TweakId, and its name and description are then looked up under the new id.
+    // record's TweakId (read as atoi reads it; a number past 32 bits leaves the id), and
+    // its name and description are then looked up under the new id.
     void TranslateCatalogue(TweakCatalogue& catalogue);
     // The dialog's caption (unless dialogId is 0) and each child's text, looked up in the
     // section named after the dialog id.

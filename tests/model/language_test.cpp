@@ -105,6 +105,8 @@ TEST_F(LanguageTest, CatalogueTextsAndRenumbering) {
                     "302=Registro\r\n"
                     "303=Editor\\tdel registro\r\n"
                     "32=\r\n"
+                    "41= -4x\r\n"
+                    "51=2147483648\r\n"
                     "33=" +
                         std::string(2000, 'x') + "\r\n");
     TweakCatalogue catalogue = SmallCatalogue();
@@ -120,6 +122,8 @@ TEST_F(LanguageTest, CatalogueTextsAndRenumbering) {
     EXPECT_EQ(catalogue[30].name, "Registro");
     EXPECT_EQ(catalogue[3].name, "Name 3") << "an empty value is never applied";
     EXPECT_EQ(catalogue[3].description, std::string(1023, 'x'));
+    EXPECT_EQ(catalogue[4].tweakId, static_cast<TweakId>(-4)) << "read as atoi reads it";
+    EXPECT_EQ(catalogue[5].tweakId, 5u) << "a number past the field is refused";
 }
 
 TEST_F(LanguageTest, DialogCaptionAndControls) {
