@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds both trees and runs every test: natively, then the Windows tests under Wine.
+# Builds both trees and runs every test: natively, each fuzz target for 10 seconds, then
+# the Windows tests under Wine.
 # On a fresh Debian machine it first installs what it needs.
 # Ends with one line "N passed, N failed" and exits non-zero on any failure.
 set -uo pipefail
@@ -51,6 +52,11 @@ if [ -x "$build/native/tallowick_tests" ]; then
         native_failed=1
     fi
 fi
+
+# Every reader of files from disk, under the fuzzer for a short while; a crash fails the run.
+phase "fuzz targets, 10 s each"
+fuzz_failed=0
+timed "fuzz targets" - bash "$here/scripts/fuzz.sh" 10 || fuzz_failed=1
 
 wine_passed=0 wine_failed=0
 # wine_tests LABEL EXE: runs a GoogleTest program under Wine, headless, in the private
@@ -109,7 +115,8 @@ fi
 printf '\nnative: %d passed, %d failed; Wine: %d passed, %d failed\n' \
     "$native_passed" "$native_failed" "$wine_passed" "$wine_failed"
 [ "$failed_build" -eq 0 ] || echo "a build failed"
+[ "$fuzz_failed" -eq 0 ] || echo "a fuzz target failed"
 passed=$((native_passed + wine_passed))
-failed=$((native_failed + wine_failed + failed_build))
+failed=$((native_failed + wine_failed + failed_build + fuzz_failed))
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$native_passed" -gt 0 ] && [ "$wine_passed" -gt 0 ]
