@@ -1,6 +1,8 @@
 #include "platform/reg_text.h"
 
+#include <charconv>
 #include <cstdio>
+#include <optional>
 
 namespace tallowick {
 
@@ -101,17 +103,28 @@ std::string_view Trim(std::string_view s) {
     return s.substr(b, e - b + 1);
 }
 
+// Hex digits as a number of the field's width; nothing for an empty text, another
+// character, or a number the field cannot hold, which is refused rather than wrapped.
+template <typename Number>
+std::optional<Number> HexNumber(std::string_view digits) {
+    Number number{};
+    const char* last = digits.data() + digits.size();
+    const auto [end, ec] = std::from_chars(digits.data(), last, number, 16);
+    if (digits.empty() || ec != std::errc() || end != last)
+        return std::nullopt;
+    return number;
+}
+
 bool ParseHexList(std::string_view text, std::vector<std::uint8_t>* out) {
     out->clear();
     text = Trim(text);
     while (!text.empty()) {
         std::size_t comma = text.find(',');
-        std::string_view byte = Trim(text.substr(0, comma));
-        if (byte.empty() || byte.size() > 2 ||
-            byte.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos) {
+        const std::string_view digits = Trim(text.substr(0, comma));
+        const std::optional<std::uint8_t> byte = HexNumber<std::uint8_t>(digits);
+        if (!byte || digits.size() > 2)
             return false;
-        }
-        out->push_back(static_cast<std::uint8_t>(std::stoul(std::string(byte), nullptr, 16)));
+        out->push_back(*byte);
         if (comma == std::string_view::npos)
             break;
         text.remove_prefix(comma + 1);
@@ -138,14 +151,12 @@ bool ParseData(std::string_view text, bool unicode, RegValue* value, bool* remov
         return true;
     }
     if (text.substr(0, 6) == "dword:") {
-        std::string_view digits = text.substr(6);
-        if (digits.empty() || digits.size() > 8 ||
-            digits.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos) {
+        const std::string_view digits = text.substr(6);
+        const std::optional<std::uint32_t> n = HexNumber<std::uint32_t>(digits);
+        if (!n || digits.size() > 8)
             return false;
-        }
-        std::uint32_t n = std::stoul(std::string(digits), nullptr, 16);
         value->type = regtype::Dword;
-        value->data = DwordBytes(n);
+        value->data = DwordBytes(*n);
         return true;
     }
     std::size_t colon = text.find(':');
@@ -155,10 +166,11 @@ bool ParseData(std::string_view text, bool unicode, RegValue* value, bool* remov
     if (kind == "hex") {
         value->type = regtype::Binary;
     } else if (kind.size() > 5 && kind.substr(0, 4) == "hex(" && kind.back() == ')') {
-        std::string_view num = kind.substr(4, kind.size() - 5);
-        if (num.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
+        const std::optional<std::uint32_t> type =
+            HexNumber<std::uint32_t>(kind.substr(4, kind.size() - 5));
+        if (!type)
             return false;
-        value->type = std::stoul(std::string(num), nullptr, 16);
+        value->type = *type;
     } else {
         return false;
     }

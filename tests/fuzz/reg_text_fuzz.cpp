@@ -1,17 +1,29 @@
-// `.reg` text: a refused text says which line and why; an accepted one saves to a text
-// that loads again and saves the same.
+// `.reg` text: a refused text says which line and why; an accepted one is written and
+// read again to the same text, and, loaded into a registry, saves to a text that loads
+// and saves the same.
 #include <string>
 
 #include "fuzz/fuzz_targets.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/reg_text.h"
 
 namespace tallowick::fuzz {
 
 void RegText(std::string_view bytes) {
-    MemoryRegistry first;
+    RegTextDocument document;
     std::string error;
-    if (!first.LoadRegText(bytes, &error)) {
+    if (!ParseRegText(bytes, &document, &error)) {
         Require(error.starts_with("line "), "a refusal names its line");
+        return;
+    }
+    const std::string written = WriteRegText(document, "\r\n");
+    RegTextDocument again;
+    Require(ParseRegText(written, &again), "a written document reads");
+    Require(WriteRegText(again, "\r\n") == written, "a written document reads as it was");
+
+    MemoryRegistry first;
+    if (!first.LoadRegText(bytes, &error)) {
+        Require(error.starts_with("line "), "a failed load names its line");
         return;
     }
     const std::string saved = first.SaveRegText();

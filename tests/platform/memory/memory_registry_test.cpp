@@ -93,6 +93,13 @@ TEST(MemoryRegistryText, MalformedTextIsRefusedWithTheLine) {
     EXPECT_FALSE(reg.LoadRegText("REGEDIT4\n[HKCU\\X]\n\"v\"=dword:123456789\n", &error));
     EXPECT_EQ(error, "line 3: bad value data");
     EXPECT_FALSE(reg.LoadRegText("REGEDIT4\n[HKCU\\X]\n\"v\"=hex:01,,02\n", &error));
+    // A type past 32 bits, long or short enough to wrap into REG_SZ, is refused.
+    for (const char* type : {"100000001", "2DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD", "-1"}) {
+        EXPECT_FALSE(reg.LoadRegText(
+            std::string("REGEDIT4\n[HKCU\\X]\n\"v\"=hex(") + type + "):00\n", &error));
+        EXPECT_EQ(error, "line 3: bad value data");
+    }
+    EXPECT_FALSE(KeyExists(reg, hive::CurrentUser, "X")) << "nothing applied";
 }
 
 // ---- Fault injection and the call log --------------------------------------------------
