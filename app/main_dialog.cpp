@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/about_box.h"
+#include "app/change_history.h"
 #include "app/color_combo.h"
 #include "app/html_help.h"
 #include "app/picture.h"
@@ -49,6 +50,8 @@ MainDialog::~MainDialog() {
         ImageList_Destroy(images_);
     if (smallIcon_)
         DestroyIcon(smallIcon_);
+    if (missBrush_)
+        DeleteObject(missBrush_);
 }
 
 void MainDialog::Run() {
@@ -85,6 +88,17 @@ bool MainDialog::PreTranslate(MSG& message) {
     if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
         message.wParam = 0;
         SendMessageA(window_, WM_SHOW_HELP, 0, 0);
+        return true;
+    }
+    // F3 and Ctrl+F anywhere, and Enter in the search box: to the box and the next match.
+    const bool find =
+        message.message == WM_KEYDOWN &&
+        (message.wParam == VK_F3 || (message.wParam == 'F' && GetKeyState(VK_CONTROL) < 0) ||
+         (message.wParam == VK_RETURN && message.hwnd == search_));
+    if (find && search_) {
+        SetFocus(search_);
+        SendMessageA(search_, EM_SETSEL, 0, -1);
+        SearchNext();
         return true;
     }
     return false;
@@ -145,6 +159,7 @@ BOOL MainDialog::OnInitDialog() {
         pages_.SetWindows(pageWindows_, window_);
         Guarded([this] { core_.OpenPages(RegisterAllCategories); });
     }
+    CreateChangeControls();
     CenterOnScreen();
     // Not the tree: a tree view selects its first item when it gets the focus, and nothing
     // is selected until the user chooses.
@@ -178,6 +193,9 @@ void MainDialog::AddAboutToSystemMenu() {
         AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
     }
+    const std::string history = ResourceString(IDS_HISTORY);
+    if (!history.empty())
+        AppendMenuA(menu, MF_STRING, IDM_HISTORY, history.c_str());
 }
 
 void MainDialog::LoadTreeImages() {
@@ -205,7 +223,8 @@ void MainDialog::SetUpTree() {
 void MainDialog::BuildTree() {
     SendMessageA(tree_.Window(), WM_SETREDRAW, FALSE, 0);
     tree_.DeleteAllItems();
-    std::vector<HTREEITEM> inserted;
+    std::vector<HTREEITEM>& inserted = treeItems_;
+    inserted.clear();
     for (const TreeItem& item : core_.TreeItems()) {
         const std::uintptr_t parent =
             item.parent < 0
@@ -301,12 +320,37 @@ INT_PTR MainDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 RunAboutBox(window_, skin_, core_.Lang());
                 return TRUE;
             }
+            if ((wParam & 0xFFF0) == IDM_HISTORY) {
+                Guarded([this] { RunHistoryDialog(window_, core_); });
+                SyncChangeButtons();
+                return TRUE;
+            }
+            return FALSE;
+        case WM_CTLCOLOREDIT:
+            if (reinterpret_cast<HWND>(lParam) == search_ && searchMissed_ && missBrush_) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 200, 200));
+                return reinterpret_cast<INT_PTR>(missBrush_);
+            }
             return FALSE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_APPLY && HIWORD(wParam) == BN_CLICKED) {
                 // Enter reaches the default button even while it is hidden.
                 if (IsWindowVisible(GetDlgItem(window_, IDC_APPLY)))
                     Guarded([this] { core_.OnApply(); });
+                SyncChangeButtons();
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDC_PREVIEW && HIWORD(wParam) == BN_CLICKED) {
+                Guarded([this] { RunPreviewDialog(window_, core_, core_.OnPreview()); });
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDC_UNDO && HIWORD(wParam) == BN_CLICKED) {
+                Guarded([this] { core_.OnUndoLast(); });
+                SyncChangeButtons();
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDC_SEARCH && HIWORD(wParam) == EN_CHANGE) {
+                OnSearchChanged();
                 return TRUE;
             }
             if (LOWORD(wParam) == IDCANCEL) {
@@ -373,6 +417,101 @@ void MainDialog::OnSelect() {
     if (item)
         data = tree_.GetItemData(item);
     Guarded([this, data] { core_.OnSelect(data); });
+    SyncChangeButtons();
+}
+
+void MainDialog::CreateChangeControls() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    const auto font = SendMessageA(window_, WM_GETFONT, 0, 0);
+    auto make = [&](const char* className, const std::string& text, DWORD style, const RECT& r,
+                    int id) {
+        HWND control =
+            CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_TABSTOP | style, r.left,
+                            r.top, r.right - r.left, r.bottom - r.top, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageA(control, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+        return control;
+    };
+    // Preview to the left of Apply and Undo to its right, a little wider than it.
+    if (HWND apply = GetDlgItem(window_, IDC_APPLY)) {
+        const RECT a = RectInParent(apply);
+        const int width = (a.right - a.left) * 5 / 4, gap = (a.bottom - a.top) / 3;
+        const RECT preview{a.left - gap - width, a.top, a.left - gap, a.bottom};
+        const RECT undo{a.right + gap, a.top, a.right + gap + width, a.bottom};
+        skin_.ApplySkinElement(
+            make("Button", ResourceString(IDS_PREVIEW), BS_PUSHBUTTON, preview, IDC_PREVIEW),
+            "Button");
+        skin_.ApplySkinElement(
+            make("Button", ResourceString(IDS_UNDO), BS_PUSHBUTTON, undo, IDC_UNDO), "Button");
+    }
+    // The search box takes the top of the tree's place.
+    RECT area = tree_.Area();
+    RECT unit{0, 0, 4, 12};
+    MapDialogRect(window_, &unit);
+    const RECT box{area.left, area.top, area.right, area.top + unit.bottom};
+    search_ = make("Edit", "", WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, box, IDC_SEARCH);
+    area.top = box.bottom + unit.right / 2;
+    tree_.Place(area);
+    const std::string cue = core_.Lang().LocalisedString(kStringSearchCue);
+    std::wstring wide(cue.begin(), cue.end());
+    SendMessageA(search_, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+    missBrush_ = CreateSolidBrush(RGB(255, 200, 200));
+    SyncChangeButtons();
+}
+
+void MainDialog::SyncChangeButtons() {
+    if (!window_)
+        return;
+    const bool shown = IsWindowVisible(GetDlgItem(window_, IDC_APPLY)) != FALSE;
+    for (int id : {IDC_PREVIEW, IDC_UNDO}) {
+        if (HWND button = GetDlgItem(window_, id))
+            ShowWindow(button, shown ? SW_SHOWNA : SW_HIDE);
+    }
+    if (HWND undo = GetDlgItem(window_, IDC_UNDO))
+        EnableWindow(undo, core_.CanUndo());
+}
+
+void MainDialog::SelectNode(std::size_t index) {
+    if (index >= treeItems_.size())
+        return;
+    HWND tree = tree_.Window();
+    SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(treeItems_[index]));
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(treeItems_[index]));
+}
+
+void MainDialog::OnSearchChanged() {
+    const std::string text = WindowTextOf(search_);
+    std::optional<std::size_t> found;
+    Guarded([&] { found = core_.Search().Find(text); });
+    const bool missed = !text.empty() && !found;
+    if (missed != searchMissed_) {
+        searchMissed_ = missed;
+        InvalidateRect(search_, nullptr, TRUE);
+    }
+    if (found)
+        SelectNode(*found);
+}
+
+void MainDialog::SearchNext() {
+    const std::string text = WindowTextOf(search_);
+    HTREEITEM selected = tree_.GetSelectedItem();
+    std::optional<std::size_t> found;
+    Guarded([&] {
+        for (std::size_t i = 0; i < treeItems_.size(); ++i) {
+            if (treeItems_[i] == selected) {
+                found = core_.Search().FindNext(text, i);
+                return;
+            }
+        }
+        found = core_.Search().Find(text);
+    });
+    const bool missed = !text.empty() && !found;
+    if (missed != searchMissed_) {
+        searchMissed_ = missed;
+        InvalidateRect(search_, nullptr, TRUE);
+    }
+    if (found)
+        SelectNode(*found);
 }
 
 void MainDialog::ShowHelp() {

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/skin_engine.h"
 #include "app/splash.h"
@@ -54,6 +55,14 @@ class MainDialog {
     // The keyboard and mouse filter; true when the message is used up.
     bool PreTranslate(MSG& message);
     void OnSelect();
+    // Preview, undo and search: the controls beside Apply and above the tree.
+    void CreateChangeControls();
+    // Preview and Undo are shown with Apply; Undo is enabled while it has something to undo.
+    void SyncChangeButtons();
+    void OnSearchChanged();
+    // Goes to the next match of the search text after the selected node, wrapping.
+    void SearchNext();
+    void SelectNode(std::size_t index);
     void OnSplitterMoved(int delta);
     void ShowHelp();
     // Runs a core event; a fault in it is reported instead of ending the program.
@@ -71,6 +80,10 @@ class MainDialog {
     SplitterBar splitter_;
     TreeList tree_;
     std::map<PageId, HWND> pageWindows_;
+    std::vector<HTREEITEM> treeItems_;  // by index into TreeNodes()
+    HWND search_ = nullptr;
+    bool searchMissed_ = false;  // the box is coloured while its text matches no node
+    HBRUSH missBrush_ = nullptr;
     HWND focus_ = nullptr;  // the control to give the focus back to on activation
     bool closed_ = false;
 };

@@ -19,6 +19,26 @@
 #define IDC_ABOUT_LINE1 1066
 
 #define IDM_ABOUTBOX 16  // system menu command; the low four bits are the system's
+#define IDM_HISTORY 32   // "Change History..."
+
+// Preview, undo, search and the change history.
+#define IDD_PREVIEW 120
+#define IDD_HISTORY 121
+#define IDC_PREVIEW 1201
+#define IDC_UNDO 1202
+#define IDC_SEARCH 1203
+#define IDC_PREVIEW_TEXT 1204
+#define IDC_HISTORY_LIST 1211
+#define IDC_HISTORY_UNDO 1212
+#define IDC_HISTORY_EXPORT 1213
+#define IDS_PREVIEW 2060
+#define IDS_UNDO 2061
+#define IDS_HISTORY 2062
+#define IDS_HISTORY_TIME 2063
+#define IDS_HISTORY_TWEAK 2064
+#define IDS_HISTORY_CHANGES 2065
+#define IDS_EXPORT_FILTER 2066
+#define IDS_WOULD_SHOW 2067
 
 // The main window's own messages.
 #define WM_TREE_SELECT (WM_USER + 202)  // the tree's selection changed

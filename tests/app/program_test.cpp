@@ -436,5 +436,131 @@ TEST_F(ProgramTest, AboutBoxOpensAndClosesTwice) {
     EXPECT_TRUE(dv::Answers(main));
 }
 
+// ---- Preview, Undo, the change history and search --------------------------------------
+
+constexpr int kPreview = 1201, kUndo = 1202, kSearch = 1203;
+
+// Clicks a button whose handler opens a modal dialog: posted, since a sent click would
+// not return until the dialog closed. Returns the dialog of that caption.
+HWND ClickForDialog(DWORD pid, HWND button, const std::string& caption) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+    return dv::WaitTopLevelWindow(pid, {"#32770", caption, true});
+}
+
+void CloseDialog(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    EXPECT_TRUE(dv::WaitUntil([dialog] { return !IsWindow(dialog); }, 10000));
+}
+
+TEST_F(ProgramTest, PreviewApplyUndoAndAnExportThatWinesRegeditImports) {
+    SetDword(HKEY_CURRENT_USER, "Console", "QuickEdit", 0);
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    HWND preview = GetDlgItem(main, kPreview), undo = GetDlgItem(main, kUndo);
+    ASSERT_TRUE(preview && undo);
+    EXPECT_FALSE(dv::Visible(preview)) << "shown with Apply only";
+    Select(GetDlgItem(main, kTree), 11);  // Quick Edit the Command Prompt
+    EXPECT_TRUE(dv::Visible(preview));
+    EXPECT_TRUE(dv::Visible(undo));
+    EXPECT_FALSE(IsWindowEnabled(undo)) << "nothing to undo yet";
+    ASSERT_EQ(dv::Click(dv::FindControl(main, kMainCheck)), dv::SendOutcome::kHandled);
+
+    // The preview lists the change and changes nothing, not even the date.
+    const std::string dates = ReadFileText(folder_ + "\\DateFile.txt");
+    HWND box = ClickForDialog(pid_, preview, "Preview Changes");
+    ASSERT_TRUE(box);
+    EXPECT_NE(
+        dv::Text(GetDlgItem(box, 1204))
+            .value_or("")
+            .find("HKEY_CURRENT_USER\\Console \"QuickEdit\": dword:00000000 -> dword:00000001"),
+        std::string::npos)
+        << dv::Text(GetDlgItem(box, 1204)).value_or("");
+    Shot(box, "preview-changes");
+    CloseDialog(box, IDOK);
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 0u);
+    EXPECT_EQ(ReadFileText(folder_ + "\\DateFile.txt"), dates);
+
+    // Apply, Undo back to 0, Apply again.
+    ASSERT_EQ(dv::Click(GetDlgItem(main, kApply)), dv::SendOutcome::kHandled);
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 1u);
+    ASSERT_TRUE(IsWindowEnabled(undo));
+    ASSERT_EQ(dv::Click(undo), dv::SendOutcome::kHandled);
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 0u);
+    EXPECT_EQ(dv::CheckState(dv::FindControl(main, kMainCheck)), BST_UNCHECKED)
+        << "the page shows the registry again";
+    ASSERT_EQ(dv::Click(dv::FindControl(main, kMainCheck)), dv::SendOutcome::kHandled);
+    ASSERT_EQ(dv::Click(GetDlgItem(main, kApply)), dv::SendOutcome::kHandled);
+    Shot(main, "undo-last-change");
+
+    // The history, newest first; all of it exported.
+    PostMessageA(main, WM_SYSCOMMAND, 32, 0);
+    HWND history = dv::WaitTopLevelWindow(pid_, {"#32770", "Change History", true});
+    ASSERT_TRUE(history);
+    const auto rows = dv::ListCells(GetDlgItem(history, 1211));
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->size(), 3u);
+    EXPECT_EQ((*rows)[0][1], "Quick Edit the Command Prompt");
+    EXPECT_EQ((*rows)[1][1], "Undo: Quick Edit the Command Prompt");
+    Shot(history, "change-history");
+    HWND save = ClickForDialog(pid_, GetDlgItem(history, 1213), "Save As");
+    ASSERT_TRUE(save);
+    const std::string exported = folder_ + "\\exported.reg";
+    ASSERT_TRUE(dv::SetText(dv::FindControlOfClass(save, "Edit"), exported));
+    PostMessageA(save, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(dv::WaitUntil([&] { return FileExists(exported); }, 10000));
+    CloseDialog(history, IDCANCEL);
+    const std::string text = ReadFileText(exported);
+    EXPECT_EQ(text.rfind("REGEDIT4\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Console]\r\n\"QuickEdit\"=dword:00000001\r\n"),
+              std::string::npos)
+        << text;
+
+    // Wine's own regedit imports it to the same state.
+    SetDword(HKEY_CURRENT_USER, "Console", "QuickEdit", 0);
+    dv::Process regedit = dv::Process::Start("regedit.exe", "/s \"" + exported + "\"");
+    ASSERT_TRUE(regedit) << regedit.error();
+    EXPECT_TRUE(regedit.Wait(30000));
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 1u);
+}
+
+TEST_F(ProgramTest, TheSearchBoxSelectsMatchesInTreeOrderAndWraps) {
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    HWND tree = GetDlgItem(main, kTree), search = GetDlgItem(main, kSearch);
+    ASSERT_TRUE(search);
+    const auto items = dv::TreeItems(tree);
+    ASSERT_TRUE(items);
+    auto selected = [&] {
+        const auto item = dv::ReadTreeItem(tree, dv::SelectedTreeItem(tree));
+        return item ? static_cast<TweakId>(item->param) : kTweakCount;
+    };
+    auto waitSelected = [&](TweakId id) {
+        return dv::WaitUntil([&] { return selected() == id; }, 5000);
+    };
+
+    ASSERT_TRUE(dv::SetText(search, "quick edit the command"));
+    EXPECT_TRUE(waitSelected(11)) << selected();
+    EXPECT_TRUE(dv::FindControl(main, kMainCheck)) << "its page shows";
+    Shot(main, "search");
+
+    // F3 goes on to the next match and comes round to the first again.
+    ASSERT_TRUE(dv::SetText(search, "command prompt"));
+    const TweakId first = selected();
+    std::vector<TweakId> seen{first};
+    for (int i = 0; i < 40 && (seen.size() == 1 || seen.back() != first); ++i) {
+        PostMessageA(search, WM_KEYDOWN, VK_F3, 0);
+        ASSERT_TRUE(dv::WaitUntil([&] { return selected() != seen.back(); }, 5000));
+        seen.push_back(selected());
+    }
+    EXPECT_GT(seen.size(), 2u);
+    EXPECT_EQ(seen.back(), first) << "F3 wraps round";
+
+    // No match leaves the selection where it was, and the tree keeps its items.
+    ASSERT_TRUE(dv::SetText(search, "no node says this"));
+    EXPECT_TRUE(dv::Answers(main));
+    EXPECT_EQ(selected(), first);
+    EXPECT_EQ(dv::TreeItems(tree)->size(), items->size());
+}
+
 }  // namespace
 }  // namespace tallowick
