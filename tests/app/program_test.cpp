@@ -517,7 +517,10 @@ TEST_F(ProgramTest, PreviewApplyUndoAndAnExportThatWinesRegeditImports) {
 
     // Wine's own regedit imports it to the same state.
     SetDword(HKEY_CURRENT_USER, "Console", "QuickEdit", 0);
-    dv::Process regedit = dv::Process::Start("regedit.exe", "/s \"" + exported + "\"");
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    dv::Process regedit =
+        dv::Process::Start(std::string(windows) + "\\regedit.exe", "/s \"" + exported + "\"");
     ASSERT_TRUE(regedit) << regedit.error();
     EXPECT_TRUE(regedit.Wait(30000));
     EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 1u);
