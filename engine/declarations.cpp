@@ -276,7 +276,9 @@ void ShowEditRow(FieldContext& f, const EditRow& row, int index) {
 }
 
 bool ApplyEditRow(FieldContext& f, const EditRow& row, int index) {
-    const std::string text = f.ctx.pages.GetText(f.tweak.page, kEditRows[index].edit);
+    std::string text = f.ctx.pages.GetText(f.tweak.page, kEditRows[index].edit);
+    if (row.unquote && text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.substr(1, text.size() - 2);
     if (text.empty()) {
         switch (row.empty.kind) {
             case WhenEmpty::Kind::Store:

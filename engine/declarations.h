@@ -188,6 +188,10 @@ struct EditRow {
     WhenEmpty empty = kStoreEmpty;
     bool browse = true;
     bool systemRoot = false;  // shown with the Windows folder for "%SystemRoot%", stored back
+    // The file picker puts its path in double quotes, which would make the stored path name
+    // no file: Apply drops one pair around the whole text, and an edit holding only the pair
+    // counts as empty.
+    bool unquote = false;
     const char* suffix = "";  // appended on Apply, taken off again on Show
 };
 

@@ -57,6 +57,9 @@ constexpr StringEntry kStringTable[] = {
      "Tallowick could not change the registry key %s. You may need administrator rights to "
      "change this setting."},
     {kStringSetAutoLogonCount, "Please Set the Number of Automatic Logins"},
+    {kStringFileDeleteFailed,
+     "Tallowick could not delete the file %s. It may be in use by another program, or you may "
+     "need administrator rights to delete it."},
     {kStringFileWriteFailed,
      "Tallowick could not change the file %s. It may be missing, read-only or in use."},
     {kStringJournalUnavailable,

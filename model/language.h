@@ -47,6 +47,7 @@ inline constexpr int kStringOnlyMeXp = 2021;
 inline constexpr int kStringOnly98 = 2022;
 inline constexpr int kStringKeyWriteFailed = 2023;  // "%s" stands for the key's name
 inline constexpr int kStringSetAutoLogonCount = 2024;
+inline constexpr int kStringFileDeleteFailed = 2025;  // "%s" stands for the file's name
 inline constexpr int kStringFileWriteFailed = 2026;  // "%s" stands for the file's name
 // The change journal, preview and search.
 inline constexpr int kStringJournalUnavailable = 2050;  // "%s" stands for the journal file

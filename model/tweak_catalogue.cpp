@@ -830,12 +830,24 @@ constexpr NodeData kNodes[] = {
     Tweak(272, 226, "Show Run in Separate Memory Space Option"),
     Category(273, 26, "Troubleshooting", "Tips and Tweaks to Fix System Problems"),
     Group(274, 273, 27, "Crash Control", "Settings to manage system errors and restoration"),
-    Tweak(275, 274, "Control the Dump Creation Method"),
-    Tweak(276, 274, "Control Whether Windows Logs a System Crash"),
-    Tweak(277, 274, "Create a System Crash Dump File"),
-    Tweak(278, 274, "Send Administrative Alerts of System Crashes"),
-    Tweak(279, 274, "Specify the Small Memory Dump Directory"),
-    Tweak(280, 274, "Specify the System Crash Dump File Location"),
+    Tweak(275, 274, "Control the Dump Creation Method",
+          "Chooses whether the memory dump of a new system crash replaces the dump file left "
+          "by an earlier one, or the earlier file is kept."),
+    Tweak(276, 274, "Control Whether Windows Logs a System Crash",
+          "Makes Windows write an event to the System event log each time the system stops with "
+          "an error, so that crashes can be traced afterwards."),
+    Tweak(277, 274, "Create a System Crash Dump File",
+          "Chooses what Windows saves to disk when the system stops with an error: nothing, all "
+          "of memory, the kernel's memory only, or a small dump with the essentials."),
+    Tweak(278, 274, "Send Administrative Alerts of System Crashes",
+          "Makes Windows send an administrative alert to the administrators on the network when "
+          "the system stops with an error."),
+    Tweak(279, 274, "Specify the Small Memory Dump Directory",
+          "Sets the folder in which Windows keeps the small memory dumps it writes when the "
+          "system stops with an error."),
+    Tweak(280, 274, "Specify the System Crash Dump File Location",
+          "Sets the file to which Windows writes the complete or kernel memory dump when the "
+          "system stops with an error."),
     Group(281, kNotInTree, 28, "Logging", "Settings for system event logs and diagnostic logging."),
     Hidden(282, "Change the Number of SQL Server Error Logs",
            "Sets how many old error logs SQL Server keeps before it deletes the oldest."),
@@ -854,33 +866,60 @@ constexpr NodeData kNodes[] = {
            "Makes Windows Installer write a log file to the Temp folder for every installation it "
            "performs."),
     Group(288, 273, 29, "Repair", "Tweaks and settings to repair Windows components and software"),
-    Tweak(289, 288, "New Command Missing in Windows Explorer"),
-    Tweak(290, 288, "Repair Internet Explorer Printing Errors"),
-    Tweak(291, 288, "Repair the Icon Cache"),
-    Tweak(292, 288, "Repair the Office Shortcut Bar"),
+    Tweak(289, 288, "New Command Missing in Windows Explorer",
+          "Puts back the New command of the right-click menu of folders and the desktop, by "
+          "registering the shell's New menu handler again. Clearing the box removes the "
+          "handler."),
+    Tweak(290, 288, "Repair Internet Explorer Printing Errors",
+          "Makes Internet Explorer use style sheets again, which it needs to print many pages; "
+          "without them printing can fail or give blank pages."),
+    Tweak(291, 288, "Repair the Icon Cache",
+          "Deletes the shell's icon cache file from the Windows folder, so that Explorer builds "
+          "it again and shows the right icons after the next restart."),
+    Tweak(292, 288, "Repair the Office Shortcut Bar",
+          "Deletes the saved settings of the Office XP Shortcut Bar, which can stop it from "
+          "starting or showing; it starts again as it did the first time."),
     Tweak(293, 288, "Repair the Registry Editor",
           "The Registry Editor remembers the last key it showed, its window layout and "
           "its search options. When these saved settings are damaged the editor can open "
           "off-screen or show errors; this repair deletes them so it starts as it did the "
           "first time."),
-    Tweak(294, 288, "Repair the Taskbar"),
-    Tweak(295, 273, "Change the Active Desktop Safe Mode Background"),
-    Tweak(296, 273, "Change the Default Mailbox Sound Setting"),
-    Tweak(297, 273, "Change the Default NumLock State"),
+    Tweak(294, 288, "Repair the Taskbar",
+          "Deletes the taskbar's saved position and size, so that a taskbar that has been lost "
+          "off the screen or grown too large comes back at the bottom of the screen."),
+    Tweak(295, 273, "Change the Active Desktop Safe Mode Background",
+          "Sets the picture that Active Desktop shows as the background while it runs in safe "
+          "mode after an error."),
+    Tweak(296, 273, "Change the Default Mailbox Sound Setting",
+          "Sets the sound file that Windows plays when new mail arrives."),
+    Tweak(297, 273, "Change the Default NumLock State",
+          "Turns NumLock on or off after you log on, for your own account and for the logon "
+          "screen."),
     Hidden(298, "Change the Icon Cache Size",
            "Sets how many icons Explorer keeps in its icon cache; a larger cache helps when icons "
            "are drawn slowly or wrongly."),
-    Tweak(299, 273, "Debug the Windows Update Process"),
-    Tweak(300, 273, "Disable Warnings on Startup"),
-    Tweak(301, 273, "Enable Remote Assistance"),
+    Tweak(299, 273, "Debug the Windows Update Process",
+          "Makes Windows setup and updates stop before each step and ask to go on, so that a "
+          "step that fails can be found."),
+    Tweak(300, 273, "Disable Warnings on Startup",
+          "Stops Windows from showing error messages while it starts, and chooses which system "
+          "errors are hidden from the user."),
+    Tweak(301, 273, "Enable Remote Assistance",
+          "Allows other people to connect to this computer through Remote Assistance when you "
+          "invite them. The same box also allows or denies Remote Desktop connections to this "
+          "computer (fDenyTSConnections)."),
     Hidden(302, "Fix Problem with Athlon Hanging AGP Programs",
            "Works around hangs of 3D programs on some AMD Athlon computers with AGP graphics "
            "cards by stopping Windows from using large memory pages."),
-    Tweak(303, 273, "Run Inserted CD-ROMs Automatically"),
+    Tweak(303, 273, "Run Inserted CD-ROMs Automatically",
+          "Makes Windows start the program on a CD-ROM as soon as the disc is inserted. Autorun "
+          "for other kinds of drives is left as it is."),
     Hidden(304, "Show Computer Manufacturer and Support Information",
            "Shows the computer maker's logo and support information on the General tab of System "
            "Properties, taken from the OEMINFO.INI file."),
-    Tweak(305, 273, "Windows Error Reporting Settings"),
+    Tweak(305, 273, "Windows Error Reporting Settings",
+          "Chooses whether Windows offers to send a report to Microsoft when a program or the "
+          "system fails, whether it asks the user first, and which errors the reports include."),
     Tweak(306, kAtRoot, "Change the Location of System and Special Folders"),
     Tweak(307, kAtRoot, "Change the Location of Windows Installation Files"),
     Tweak(308, kAtRoot, "Change the Registered Owner and Organization"),

@@ -206,6 +206,9 @@ Scenario MakeScenario(const Declared& tweak, int state, const std::string& windo
                         break;
                 }
             }
+            // A row that drops the picker's quotes gets them around both texts.
+            if (row->unquote)
+                text = '"' + text + '"';
             steps.push_back([=](Pages& p) { p.SetText(page, edit, text); });
             expected = {&row->at, data};
         } else if (const auto* colour = std::get_if<Colour>(&field)) {
@@ -425,14 +428,15 @@ void RegisterShapeExamples(HandlerTable& table) {
                             CreateKey(),
                             DeleteKey()},
                            {"Two", {kAt}, Text("x"), DeleteValue()}}}}});
-    // Six folders kept with %SystemRoot%, each skipped when empty.
+    // Six folders kept with %SystemRoot%, each skipped when empty; half typed in quotes.
     Declared folders{.id = 306, .page = PageId::SixPathPage, .browse = BrowseKind::Folder};
     for (const char* value : {"F1", "F2", "F3", "F4", "F5", "F6"}) {
         folders.fields.push_back(EditRow{.label = value,
                                          .at = {kAt.Named(value)},
                                          .store = Store::ExpandText,
                                          .empty = kSkipEmpty,
-                                         .systemRoot = true});
+                                         .systemRoot = true,
+                                         .unquote = value[1] > '3'});
     }
     Register(table, folders);
     // An edit and three combos; no selection removes a value, or leaves one that shows a

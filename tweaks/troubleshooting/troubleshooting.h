@@ -1,5 +1,7 @@
-// The Troubleshooting category. For now only the Registry Editor repair, which also serves
-// the "Repair The Registry Editor" node of Accessories.
+// The Troubleshooting category: how a system crash is dumped and announced, a few
+// settings that help find problems, and the repairs of things Windows or other programs
+// leave broken. The Registry Editor repair also serves the "Repair The Registry Editor"
+// node of Accessories.
 #pragma once
 
 #include "engine/tweak_context.h"
@@ -7,5 +9,9 @@
 namespace tallowick {
 
 void RegisterTroubleshooting(HandlerTable& table);
+
+// Called by RegisterTroubleshooting: the "Crash Control" and "Repair" groups.
+void RegisterCrashControl(HandlerTable& table);
+void RegisterRepair(HandlerTable& table);
 
 }  // namespace tallowick

@@ -13,6 +13,7 @@
 #include "platform/memory/memory_pages.h"
 #include "platform/page_layouts.h"
 #include "shell/app_core.h"
+#include "support/file_host.h"
 #include "support/registry_test_support.h"
 #include "support/scratch.h"
 #include "tweaks/categories.h"
@@ -59,71 +60,6 @@ const Value kKeys[] = {
     {hive::CurrentUser, kExplorer + "\\RunMRU", nullptr},
     {hive::CurrentUser, kExplorer + "\\MenuOrder", nullptr},
     {hive::ClassesRoot, kProgram, nullptr},
-};
-
-// Files through the real host, everything else from the fake one, so that the machine's
-// version and the date file stay those of the test.
-class FileHost final : public Host {
-  public:
-    FileHost(Host& files, Host& rest) : files_(files), rest_(rest) {}
-    int ShowMessageBox(std::uintptr_t owner, const std::string& text, const std::string& caption,
-                       std::uint32_t style) override {
-        return rest_.ShowMessageBox(owner, text, caption, style);
-    }
-    std::optional<std::string> BrowseForFolder(std::uintptr_t owner) override {
-        return rest_.BrowseForFolder(owner);
-    }
-    std::optional<std::string> OpenFileDialog(std::uintptr_t owner, const std::string& filter,
-                                              std::uint32_t flags) override {
-        return rest_.OpenFileDialog(owner, filter, flags);
-    }
-    std::string WindowsDirectory() override { return rest_.WindowsDirectory(); }
-    OsVersion WindowsVersion() override { return rest_.WindowsVersion(); }
-    Date TodayUtc() override { return rest_.TodayUtc(); }
-    DateTime NowUtc() override { return rest_.NowUtc(); }
-    std::string ProgramFolder() override { return rest_.ProgramFolder(); }
-    std::uint32_t LogicalDrives() override { return rest_.LogicalDrives(); }
-    std::uint32_t DriveType(const std::string& root) override { return rest_.DriveType(root); }
-    std::optional<std::string> VolumeName(const std::string& root) override {
-        return rest_.VolumeName(root);
-    }
-    std::optional<std::string> SpecialFolderPath(int csidl) override {
-        return rest_.SpecialFolderPath(csidl);
-    }
-    std::optional<std::string> ReadWholeFile(const std::string& path) override {
-        return Files(path).ReadWholeFile(path);
-    }
-    bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
-        return Files(path).WriteWholeFile(path, bytes);
-    }
-    bool AppendToFile(const std::string& path, const std::string& bytes) override {
-        return Files(path).AppendToFile(path, bytes);
-    }
-    bool RemoveFile(const std::string& path) override { return Files(path).RemoveFile(path); }
-    bool RenameOver(const std::string& from, const std::string& to) override {
-        return Files(to).RenameOver(from, to);
-    }
-    bool FileExists(const std::string& path) override { return Files(path).FileExists(path); }
-    std::optional<std::uint32_t> AttributesOf(const std::string& path) override {
-        return Files(path).AttributesOf(path);
-    }
-    bool ChangeAttributes(const std::string& path, std::uint32_t attributes) override {
-        return Files(path).ChangeAttributes(path, attributes);
-    }
-    bool AcquireSingleInstance(const std::string& mutexName) override {
-        return rest_.AcquireSingleInstance(mutexName);
-    }
-
-  private:
-    // Only the boot file and its neighbours are real.
-    Host& Files(const std::string& path) {
-        return path.size() >= 10 && (path.compare(0, 10, "C:\\boot.in") == 0 ||
-                                     path.compare(0, 10, "c:\\boot.in") == 0)
-                   ? files_
-                   : rest_;
-    }
-    Host& files_;
-    Host& rest_;
 };
 
 class StartMenuStartupConformance : public ::testing::Test {
@@ -194,7 +130,7 @@ class StartMenuStartupConformance : public ::testing::Test {
     std::vector<std::optional<std::string>> bootFiles_;
     std::vector<std::optional<std::uint32_t>> bootAttributes_;
     FakeHost fake_;  // Windows XP; the date file stays in memory
-    FileHost host_{*seams_.host, fake_};
+    FileHost host_{*seams_.host, fake_, "C:\\boot.in"};  // the boot file and its neighbours
     MemoryPages pages_{PageLayouts()};
     AppCore core_{registry_, host_, pages_};
     PageId page_ = PageId::MultiCheckPage;
