@@ -149,6 +149,32 @@ bool TargetMatches(TweakContext& ctx, const Target& at, const Data& data, Match 
     return DataMatches(data, rc, stored, match);
 }
 
+// True when the key at `at` exists and holds neither values nor subkeys. A name too
+// long for the buffer still counts as something held.
+bool HoldsNothing(Registry& registry, const Target& at) {
+    KeyHandle connected(registry);
+    if (registry.Connect(at.hive, connected.out()) != err::Success)
+        return false;
+    KeyHandle key(registry);
+    if (registry.OpenKey(connected.get(), at.key, access::Read, key.out()) != err::Success)
+        return false;
+    char name[256];
+    std::uint32_t length = sizeof name;
+    return registry.EnumValue(key.get(), 0, name, &length, nullptr, nullptr, nullptr) ==
+               err::NoMoreItems &&
+           registry.EnumKey(key.get(), 0, name, sizeof name) == err::NoMoreItems;
+}
+
+// Removes the target's key on its own (RegDeleteKeyA from its parent); a key with
+// subkeys is never removed, and one with values is left alone.
+long RemoveKey(Registry& registry, const Target& at) {
+    const std::string path(at.key);
+    const std::size_t cut = path.rfind('\\');
+    return cut == std::string::npos
+               ? DeleteSubkeyOf(registry, at.hive, "", path)
+               : DeleteSubkeyOf(registry, at.hive, path.substr(0, cut), path.substr(cut + 1));
+}
+
 void StoreAll(TweakContext& ctx, const std::vector<Target>& at, const Data& data, DateAt date) {
     for (const Target& target : at)
         StoreData(ctx, target, data, date == DateAt::EachWrite);
@@ -258,7 +284,7 @@ void ShowEditRow(FieldContext& f, const EditRow& row, int index) {
     if (row.at.empty())
         return;
     const Target& at = row.at.front();
-    std::string shown;
+    std::string shown = row.missing;
     if (row.store == Store::Number) {
         if (auto n = ReadNumber(f.ctx.registry, at.hive, at.key, at.value))
             shown = FormatInt(static_cast<int>(*n));
@@ -381,13 +407,20 @@ bool ApplyField(FieldContext& f, const CheckRows& list) {
 
 // --- Whole tweaks ---------------------------------------------------------------------
 
+// The page row of an edit row, counted from 0; `next` is the row below the previous one.
+int PlaceOf(const EditRow& row, int& next) {
+    const int index = row.row ? row.row - 1 : next;
+    next = index + 1;
+    return index;
+}
+
 void ShowDeclared(TweakContext& ctx, TweakId id, const Declared& tweak) {
     ShowTweakPage(ctx, id, tweak.page, {}, tweak.note);
     FieldContext f{ctx, tweak};
     int editRow = 0;
     for (const Field& field : tweak.fields) {
         if (const auto* row = std::get_if<EditRow>(&field)) {
-            ShowEditRow(f, *row, editRow++);
+            ShowEditRow(f, *row, PlaceOf(*row, editRow));
         } else {
             std::visit(
                 [&f](const auto& shown) {
@@ -409,7 +442,7 @@ void ApplyDeclared(TweakContext& ctx, const Declared& tweak) {
     for (const Field& field : tweak.fields) {
         bool goOn = true;
         if (const auto* row = std::get_if<EditRow>(&field)) {
-            goOn = ApplyEditRow(f, *row, editRow++);
+            goOn = ApplyEditRow(f, *row, PlaceOf(*row, editRow));
         } else {
             std::visit(
                 [&](const auto& stored) {
@@ -447,6 +480,7 @@ void Resolve(Declared& tweak) {
     }
     std::size_t nextFree = 0;
     int editRows = 0;
+    std::set<int> rowsUsed;
     const int pageRows = tweak.page == PageId::SixPathPage     ? 6
                          : tweak.page == PageId::PathEditPage  ? 3
                          : tweak.page == PageId::EditComboPage ? 1
@@ -463,9 +497,12 @@ void Resolve(Declared& tweak) {
             Require(tweak, choice->control);
             if (choice->control != ctl::List && !LabelOf(tweak.page, choice->control))
                 Reject(tweak, "no label beside combo " + std::to_string(choice->control));
-        } else if (std::holds_alternative<EditRow>(field)) {
-            if (++editRows > pageRows)
-                Reject(tweak, "more edit rows than its page has");
+        } else if (const auto* row = std::get_if<EditRow>(&field)) {
+            const int place = PlaceOf(*row, editRows);
+            if (place < 0 || place >= pageRows)
+                Reject(tweak, "an edit row its page does not have");
+            if (!rowsUsed.insert(place).second)
+                Reject(tweak, "two edit rows on row " + std::to_string(place + 1));
         } else if (std::holds_alternative<Colour>(field)) {
             Require(tweak, ctl::ColourCombo);
         } else {
@@ -603,22 +640,20 @@ long StoreData(TweakContext& ctx, const Target& at, const Data& data, bool recor
                               StoredForm(data)->type,
                               reinterpret_cast<const std::uint8_t*>(data.bytes.c_str()),
                               static_cast<std::uint32_t>(data.bytes.size()), dated);
-        case Data::Kind::DeleteValue:
+        case Data::Kind::DeleteValue: {
             if (recordDate)
                 ctx.RecordDate();
-            return DeleteValueByPath(ctx.registry, at.hive, at.key, at.value);
+            const long rc = DeleteValueByPath(ctx.registry, at.hive, at.key, at.value);
+            if (at.keys.removeEmpty && HoldsNothing(ctx.registry, at))
+                RemoveKey(ctx.registry, at);
+            return rc;
+        }
         case Data::Kind::CreateKey:
             return CreateKeyAt(ctx.registry, at.hive, opened, created, dated);
-        case Data::Kind::DeleteKey: {
+        case Data::Kind::DeleteKey:
             if (recordDate)
                 ctx.RecordDate();
-            const std::string path(at.key);
-            const std::size_t cut = path.rfind('\\');
-            return cut == std::string::npos
-                       ? DeleteSubkeyOf(ctx.registry, at.hive, "", path)
-                       : DeleteSubkeyOf(ctx.registry, at.hive, path.substr(0, cut),
-                                        path.substr(cut + 1));
-        }
+            return RemoveKey(ctx.registry, at);
         case Data::Kind::Nothing:
             return err::Success;
     }

@@ -37,10 +37,14 @@ inline constexpr const char* kWindowsNoStopNote =
 // missing the write is skipped.
 struct KeyPolicy {
     enum class Kind { OpenOnly, CreateAll, CreateTail } kind = Kind::OpenOnly;
-    int parts = 0;  // CreateTail: how many trailing parts of the key are created
+    int parts = 0;             // CreateTail: how many trailing parts of the key are created
+    bool removeEmpty = false;  // removed when a deletion leaves it without values or subkeys
 };
 inline constexpr KeyPolicy kOpenOnly{KeyPolicy::Kind::OpenOnly, 0};
 inline constexpr KeyPolicy kCreateAll{KeyPolicy::Kind::CreateAll, 0};
+// Made when missing, and removed (on its own, never with anything below it) once a
+// deletion leaves it holding nothing: a policy key that sets nothing is no policy.
+inline constexpr KeyPolicy kCreateAllRemoveEmpty{KeyPolicy::Kind::CreateAll, 0, true};
 // The last `parts` parts of the key are created below the rest, which is only opened.
 constexpr KeyPolicy CreateTail(int parts) {
     return KeyPolicy{KeyPolicy::Kind::CreateTail, parts};
@@ -192,7 +196,9 @@ struct EditRow {
     // no file: Apply drops one pair around the whole text, and an edit holding only the pair
     // counts as empty.
     bool unquote = false;
-    const char* suffix = "";  // appended on Apply, taken off again on Show
+    const char* suffix = "";   // appended on Apply, taken off again on Show
+    const char* missing = "";  // shown while nothing can be read
+    int row = 0;  // its row on the page, from 1; 0: the row below the previous edit row
 };
 
 // The colour combo 1055 of the ComboCheckPage, stored in one of the two colour forms.

@@ -62,6 +62,7 @@ constexpr StringEntry kStringTable[] = {
      "need administrator rights to delete it."},
     {kStringFileWriteFailed,
      "Tallowick could not change the file %s. It may be missing, read-only or in use."},
+    {kStringBelowGenerationLimit, "The value must be less than \"4194304\" "},
     {kStringJournalUnavailable,
      "Tallowick could not write its change history to %s. The changes you apply now cannot "
      "be undone."},

@@ -47,13 +47,17 @@ inline constexpr int kStringOnlyMeXp = 2021;
 inline constexpr int kStringOnly98 = 2022;
 inline constexpr int kStringKeyWriteFailed = 2023;  // "%s" stands for the key's name
 inline constexpr int kStringSetAutoLogonCount = 2024;
-inline constexpr int kStringFileDeleteFailed = 2025;  // "%s" stands for the file's name
-inline constexpr int kStringFileWriteFailed = 2026;  // "%s" stands for the file's name
+inline constexpr int kStringFileDeleteFailed = 2025;      // "%s" stands for the file's name
+inline constexpr int kStringFileWriteFailed = 2026;       // "%s" stands for the file's name
+inline constexpr int kStringBelowGenerationLimit = 2030;  // under the program's name
 // The change journal, preview and search.
 inline constexpr int kStringJournalUnavailable = 2050;  // "%s" stands for the journal file
 inline constexpr int kStringNotRestorable = 2051;       // "%s" stands for the values' names
 inline constexpr int kStringNothingWouldChange = 2052;
 inline constexpr int kStringSearchCue = 2053;
+
+// The program's name, the caption of the few messages that are not alerts.
+inline constexpr const char* kProgramName = "Tallowick";
 
 // Replaces each two-character sequence backslash-n by a line feed and backslash-t by a tab.
 // Every other backslash stays.

@@ -786,48 +786,110 @@ constexpr NodeData kNodes[] = {
            "Controls whether Windows Script Host may run scripts at all, whether it may run them "
            "remotely and whether it logs security failures."),
     Group(239, 226, 24, "Services", "Windows Service Settings and Enhancements"),
-    Tweak(240, 239, "Disable Distributed Component Object Model (DCOM)"),
-    Tweak(241, 239, "Disable Network Manager Service"),
-    Tweak(242, 239, "Disable SSDP Discovery in Windows Messenger"),
-    Tweak(243, 239, "Disable Universal Plug and Play Services"),
-    Tweak(244, 239, "Enable NTP Time Server"),
-    Tweak(245, 239, "Modify the Internet Time Synchronization Schedule"),
+    Tweak(240, 239, "Disable Distributed Component Object Model (DCOM)",
+          "Stops programs from using Distributed COM to work with components on other computers, "
+          "and other computers from reaching this computer's components. Some network programs and "
+          "remote administration tools need it."),
+    Tweak(241, 239, "Disable Network Manager Service",
+          "Chooses how the Messenger service starts. The service shows the net send messages of "
+          "other computers, which spammers also use for pop-up advertisements: Automatic starts it "
+          "with Windows, Enabled lets it start when needed and Disabled keeps it from running."),
+    Tweak(242, 239, "Disable SSDP Discovery in Windows Messenger",
+          "Stops Windows Messenger from searching the network with SSDP for Universal Plug and "
+          "Play devices, such as a router, that it would use to get through network address "
+          "translation."),
+    Tweak(243, 239, "Disable Universal Plug and Play Services",
+          "Disables the Universal Plug and Play Device Host and the SSDP Discovery Service, which "
+          "find and host Universal Plug and Play devices on the network. A cleared box lets a "
+          "service disabled here start when needed again."),
+    Tweak(244, 239, "Enable NTP Time Server",
+          "Makes the Windows Time service of this computer answer the time requests of other "
+          "computers, so that they can synchronize their clocks with it."),
+    Tweak(245, 239, "Modify the Internet Time Synchronization Schedule",
+          "Sets how often, in seconds, Windows synchronizes the computer clock with its Internet "
+          "time server. An empty box keeps the current interval."),
     Hidden(246, "Modify the Internet Time Synchronization Servers",
            "Sets the list of time servers that Windows offers for synchronizing the computer "
            "clock over the Internet."),
-    Tweak(247, 239, "Optimize the Windows Server Service"),
-    Tweak(248, 239, "Restrict Interactive Services"),
-    Tweak(249, 239, "Windows Time Synchronization Settings"),
+    Tweak(247, 239, "Optimize the Windows Server Service",
+          "Chooses how the Server service, which shares this computer's files and printers, uses "
+          "memory: as little as possible, balanced, or as much as helps it serve the network "
+          "faster."),
+    Tweak(248, 239, "Restrict Interactive Services",
+          "Stops services from showing windows on the user's desktop and from taking input from "
+          "it, so that a service running with high privileges cannot be driven through its "
+          "windows."),
+    Tweak(249, 239, "Windows Time Synchronization Settings",
+          "Sets the time server of the Windows Time service, how often it synchronizes, whether "
+          "this computer counts as a reliable time source, and whether it synchronizes with the "
+          "domain, with the server given or not at all."),
     Group(250, 226, 25, "Windows File Checker", "Enhancements for the System File Checker"),
-    Tweak(251, 250, "Change the Size of the Windows File Protection Cache"),
+    Tweak(251, 250, "Change the Size of the Windows File Protection Cache",
+          "Sets how much disk space, in megabytes, Windows File Protection may use for its copies "
+          "of protected system files. -1, the default, keeps a copy of every protected file."),
     Hidden(252, "Disable Windows File Protection",
            "Stops Windows File Protection from restoring protected system files that have been "
            "changed or deleted."),
-    Tweak(253, 250, "Display SFC Progress Meter"),
-    Tweak(254, 250, "Manage Windows File Protection Scans"),
-    Tweak(255, 250, "Specify the Directory to Store Cached SFC Files"),
-    Tweak(256, 226, "Automatic Download of COM Components"),
-    Tweak(257, 226, "Change Power Management Configuration"),
-    Tweak(258, 226, "Change the Library Search Order"),
-    Tweak(259, 226, "Configure Windows Software Update Services"),
+    Tweak(253, 250, "Display SFC Progress Meter",
+          "Shows a progress meter while the System File Checker scans the protected system files."),
+    Tweak(254, 250, "Manage Windows File Protection Scans",
+          "Chooses whether the System File Checker scans the protected system files: never, at "
+          "every start of Windows, or once at the next start."),
+    Tweak(255, 250, "Specify the Directory to Store Cached SFC Files",
+          "Chooses the folder where Windows File Protection keeps its copies of protected system "
+          "files, for example on a drive with more room."),
+    Tweak(256, 226, "Automatic Download of COM Components",
+          "Lets programs download and install COM components that they need but that are not "
+          "installed, from the software published on the network, for the current user or for "
+          "everyone."),
+    Tweak(257, 226, "Change Power Management Configuration",
+          "Chooses the power scheme Windows uses, such as Home/Office desktop or Portable/Laptop "
+          "computer, for the current user and for the logon screen."),
+    Tweak(258, 226, "Change the Library Search Order",
+          "Chooses whether Windows looks for the DLLs a program loads in the system folders before "
+          "the current folder, so that a DLL placed in the current folder cannot stand in for a "
+          "system DLL."),
+    Tweak(259, 226, "Configure Windows Software Update Services",
+          "Shows whether this computer gets its updates from an update server on its own network "
+          "instead of from Microsoft, and the name of that server."),
     Hidden(260, "Configuring the Registry Size Limit",
            "Sets how much paged pool memory the registry may use, which limits how large the "
            "registry can grow."),
-    Tweak(261, 226, "Control Microsoft VM Garbage Collection"),
-    Tweak(262, 226, "Control the Default Virtual Machine Option"),
-    Tweak(263, 226, "Control the Display of Popup Error Messages"),
-    Tweak(264, 226, "Disable the Windows Key"),
-    Tweak(265, 226, "Disable Update Device Driver Wizard"),
-    Tweak(266, 226, "Force Windows to Unload DLLs from Memory"),
-    Tweak(267, 226, "Hide Computer Management Option"),
-    Tweak(268, 226, "Improve Core System Performance"),
+    Tweak(261, 226, "Control Microsoft VM Garbage Collection",
+          "Sets how much memory the Microsoft virtual machine for Java fills with new objects "
+          "before its garbage collector runs. A larger size means fewer collections."),
+    Tweak(262, 226, "Control the Default Virtual Machine Option",
+          "Makes 16-bit Windows programs run each in its own memory space by default, so that one "
+          "that fails does not stop the others."),
+    Tweak(263, 226, "Control the Display of Popup Error Messages",
+          "Chooses which errors Windows shows in message boxes: all of them, only the errors of "
+          "programs, or none. The errors that are not shown are written to the event log."),
+    Tweak(264, 226, "Disable the Windows Key",
+          "Disables both Windows keys of the keyboard, so that pressing them opens no Start menu "
+          "and starts no shortcut. Other keys remapped on the computer keep their mapping."),
+    Tweak(265, 226, "Disable Update Device Driver Wizard",
+          "Stops the user from updating device drivers with the Update Device Driver wizard of "
+          "Device Manager."),
+    Tweak(266, 226, "Force Windows to Unload DLLs from Memory",
+          "Makes Explorer remove DLLs from memory as soon as no program uses them, instead of "
+          "keeping them loaded in case they are needed again."),
+    Tweak(267, 226, "Hide Computer Management Option",
+          "Removes the Manage command, which opens Computer Management, from the menu of the My "
+          "Computer icon."),
+    Tweak(268, 226, "Improve Core System Performance",
+          "Keeps the Windows kernel and drivers in memory instead of paging them out to disk, "
+          "which helps the system respond on computers with plenty of memory."),
     Hidden(269, "Increase the USB Polling Interval",
            "Changes how often Windows asks USB devices, such as a mouse, for new input."),
-    Tweak(270, 226, "Manage Automatic Windows Updates"),
+    Tweak(270, 226, "Manage Automatic Windows Updates",
+          "Chooses whether Automatic Updates runs and how: whether it only notifies, downloads "
+          "updates by itself, or also installs them on a scheduled day and hour."),
     Hidden(271, "Modify the Paged and Non Paged Pool Memory Sizes",
            "Sets how much memory Windows reserves for the paged and non-paged pools that drivers "
            "and system services allocate from."),
-    Tweak(272, 226, "Show Run in Separate Memory Space Option"),
+    Tweak(272, 226, "Show Run in Separate Memory Space Option",
+          "Shows the Run in Separate Memory Space option in the Run dialog box, which runs a "
+          "16-bit program in its own virtual machine, for the current user or for everyone."),
     Category(273, 26, "Troubleshooting", "Tips and Tweaks to Fix System Problems"),
     Group(274, 273, 27, "Crash Control", "Settings to manage system errors and restoration"),
     Tweak(275, 274, "Control the Dump Creation Method",

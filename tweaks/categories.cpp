@@ -10,6 +10,7 @@
 #include "tweaks/root/root.h"
 #include "tweaks/startmenu/startmenu.h"
 #include "tweaks/startup/startup.h"
+#include "tweaks/system/system.h"
 #include "tweaks/troubleshooting/troubleshooting.h"
 
 namespace tallowick {
@@ -23,6 +24,7 @@ void RegisterAllCategories(HandlerTable& table) {
     RegisterLogin(table);
     RegisterStartMenu(table);
     RegisterStartup(table);
+    RegisterSystem(table);
     RegisterTroubleshooting(table);
     RegisterRoot(table);
 }

@@ -119,16 +119,22 @@ TEST_F(AppCoreTest, SelectionShowsOnePageAndNothingOfThePreviousOne) {
     EXPECT_EQ(core.Current(), 25u);
 
     // A tweak whose handlers are not built yet says so, and offers no Apply.
-    core.OnSelect(251);
-    EXPECT_EQ(pages.Describe(),
-              "MainDialog (102)\n"
-              "MultiCheckPage (170)\n"
-              "  1006 static \"Change the Size of the Windows File Protection Cache:\\n" +
-                  std::string(kNotAvailableDescription) + "\"\n");
+    TweakId unbuilt = 26;
+    for (const TreeNode& node : TreeNodes()) {
+        if (node.kind == NodeKind::Tweak && node.id != 311 && !core.Handlers().Find(node.id)) {
+            unbuilt = node.id;
+            core.OnSelect(unbuilt);
+            EXPECT_EQ(pages.Describe(), "MainDialog (102)\nMultiCheckPage (170)\n  1006 static \"" +
+                                            core.Catalogue()[unbuilt].name + ":\\n" +
+                                            kNotAvailableDescription + "\"\n");
+            break;
+        }
+    }
+    core.OnSelect(unbuilt);
 
     // No selected item changes nothing; data past the last node leaves every page hidden.
     core.OnSelect(std::nullopt);
-    EXPECT_EQ(core.Current(), 251u);
+    EXPECT_EQ(core.Current(), unbuilt);
     EXPECT_NE(pages.Describe().find("MultiCheckPage"), std::string::npos);
     core.OnSelect(400);
     EXPECT_EQ(pages.Describe(), "MainDialog (102)\n");

@@ -151,7 +151,7 @@ Scenario MakeScenario(const Declared& tweak, int state, const std::string& windo
     Scenario scenario;
     std::vector<std::function<void(Pages&)>> steps;
     const PageId page = tweak.page;
-    int editRow = 0;
+    int nextRow = 0;
     bool stopped = false;  // a field alert stops Apply before the later fields
     for (const Field& field : tweak.fields) {
         const int k = state % StateCount(field);
@@ -172,10 +172,14 @@ Scenario MakeScenario(const Declared& tweak, int state, const std::string& windo
                     p.ComboSetCurSel(page, choice->control, index);
             });
             expected = {&choice->at, none ? choice->none : choice->items[k].data};
-            if (none && choice->none.kind == Data::Kind::Nothing && choice->preselect >= 0)
+            const bool leftMissing = choice->none.kind == Data::Kind::Nothing ||
+                                     choice->none.kind == Data::Kind::DeleteValue;
+            if (none && leftMissing && choice->preselect >= 0)
                 scenario.reshown.push_back({&choice->at, choice->items[choice->preselect].data});
         } else if (const auto* row = std::get_if<EditRow>(&field)) {
-            const int edit = EditRowId(page, editRow++);
+            const int place = row->row ? row->row - 1 : nextRow;
+            nextRow = place + 1;
+            const int edit = EditRowId(page, place);
             std::string text;
             std::optional<Data> data;
             if (k == 0) {
@@ -439,6 +443,19 @@ void RegisterShapeExamples(HandlerTable& table) {
                                          .unquote = value[1] > '3'});
     }
     Register(table, folders);
+    // Two edits from the second row down: a text in a key removed once it is emptied, and
+    // a number showing what an empty edit stores while it is missing.
+    Register(
+        table,
+        Declared{
+            .id = 251,
+            .page = PageId::PathEditPage,
+            .fields = {EditRow{.at = {{hive::LocalMachine, "Software\\Tallowick\\Removed", "a",
+                                       kCreateAllRemoveEmpty}},
+                               .empty = kDeleteEmpty,
+                               .row = 2},
+                       EditRow{.at = {kAt.Named("b")}, .store = Store::Number, .missing = "0"}},
+            .date = DateAt::Never});
     // An edit and three combos; no selection removes a value, or leaves one that shows a
     // preselected item while it is missing.
     Register(table, Declared{.id = 249,
