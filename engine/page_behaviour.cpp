@@ -54,14 +54,21 @@ std::string Quoted(const std::optional<std::string>& path) {
 
 }  // namespace
 
-void InitialisePages(Pages& pages) {
-    FillColorCombo(pages, PageId::ComboCheckPage, ctl::ColourCombo);
-
+void InitialisePage(Pages& pages, PageId page) {
+    if (page == PageId::ComboCheckPage)
+        FillColorCombo(pages, PageId::ComboCheckPage, ctl::ColourCombo);
+    if (page != PageId::CheckComboPage)
+        return;
     pages.ComboReset(PageId::CheckComboPage, ctl::Combo1);
     std::vector<std::string> numbers;
     for (int n = 0; n <= kLargestComboNumber; ++n)
         numbers.push_back(std::to_string(n));
     pages.ComboAddStrings(PageId::CheckComboPage, ctl::Combo1, numbers);
+}
+
+void InitialisePages(Pages& pages) {
+    InitialisePage(pages, PageId::ComboCheckPage);
+    InitialisePage(pages, PageId::CheckComboPage);
 }
 
 void ResetPages(Pages& pages) {

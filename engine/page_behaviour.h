@@ -14,8 +14,11 @@ namespace tallowick {
 
 class Host;
 
-// One-time set-up when the pages are created: the colour combo of ComboCheckPage gets the
-// named colours and CheckComboPage's combo 1021 the numbers "0" to "10000".
+// One-time set-up of a page when it is created: the colour combo of ComboCheckPage gets the
+// named colours and CheckComboPage's combo 1021 the numbers "0" to "10000". Other pages
+// have none here.
+void InitialisePage(Pages& pages, PageId page);
+// InitialisePage for every page.
 void InitialisePages(Pages& pages);
 
 // Runs before every ShowHandler: hides every page, the optional controls a previous

@@ -16,4 +16,11 @@ void HandlerTable::Register(TweakId id, TweakHandlers handlers) {
         throw std::logic_error("node " + std::to_string(id) + " is registered twice");
 }
 
+void HandlerTable::RegisterPage(PageId page, PageHandlers handlers) {
+    if (!pages_.emplace(page, std::move(handlers)).second) {
+        throw std::logic_error("page " + std::to_string(static_cast<int>(page)) +
+                               " is registered twice");
+    }
+}
+
 }  // namespace tallowick

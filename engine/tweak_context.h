@@ -63,9 +63,25 @@ struct TweakHandlers {
     std::shared_ptr<const Declared> declared;
 };
 
+// The behaviour a page carries itself instead of taking it from the node shown (the drive
+// page): its one-time fill when its window is made, and the clicks on its buttons.
+using PageSetUp = std::function<void(TweakContext&)>;
+using PageButton = std::function<void(TweakContext&, int id)>;
+struct PageHandlers {
+    PageSetUp setUp;
+    PageButton button;
+};
+
 // The handler table that the categories fill in, one category at a time.
 class HandlerTable {
   public:
+    // A page registered twice is std::logic_error, as a node is.
+    void RegisterPage(PageId page, PageHandlers handlers);
+    const PageHandlers* FindPage(PageId page) const {
+        auto it = pages_.find(page);
+        return it == pages_.end() ? nullptr : &it->second;
+    }
+
     // Registers the handlers of one node. A node registered twice is a mistake in the
     // declarations: std::logic_error, at start-up.
     void Register(TweakId id, TweakHandlers handlers);
@@ -81,6 +97,7 @@ class HandlerTable {
 
   private:
     std::map<TweakId, TweakHandlers> table_;
+    std::map<PageId, PageHandlers> pages_;
 };
 
 // How the caller fills the table: the program and the tests pass the categories' own

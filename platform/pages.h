@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,13 @@ enum class ColumnAlign : int { Left = 0, Right = 1, Center = 2 };
 class Pages {
   public:
     virtual ~Pages() = default;
+
+    // The pages' one-time set-up hangs here, so it runs once per page whether the windows
+    // are made at start-up or when first needed. Calls `created` now for every page whose
+    // window exists, and later for each page as soon as its window is made, before any other
+    // operation reaches that page; `created` may itself use the page. A later call replaces
+    // the observer, for the pages made after it.
+    virtual void OnPageCreated(std::function<void(PageId)> created) = 0;
 
     // ShowWindow(page, SW_SHOW or SW_HIDE). The main dialog is always shown: it is no page
     // to show or hide.

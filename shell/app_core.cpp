@@ -48,7 +48,7 @@ void AppCore::OpenPages(const RegisterHandlers& registerHandlers) {
     }
     if (registerHandlers)
         registerHandlers(handlers_);
-    InitialisePages(pages_);
+    pages_.OnPageCreated([this](PageId page) { SetUpPage(page); });
     ResetPages(pages_);
     ShowGroupList(kFirstCategory);
 }
@@ -100,16 +100,20 @@ void AppCore::OnApply() {
     const TweakHandlers* handlers = Applicable();
     if (!handlers)
         return;
+    Change(handlers->apply, *current_);
+}
+
+void AppCore::Change(const std::function<void(TweakContext&)>& write, TweakId tweak) {
     // Every change is journaled before it is made, so that it can be undone.
     std::vector<ChangeStep> steps;
     JournalingRegistry journaled(registry_, steps);
     JournalingHost files(host_, steps);
     WriteFailureTracker tracker(journaled);
     TweakContext context = Context(tracker, files);
-    handlers->apply(context);
+    write(context);
     if (const auto& failed = tracker.FirstFailure())
         Alert(kStringKeyWriteFailed, *failed);
-    Journal(steps, *current_, false);
+    Journal(steps, tweak, false);
 }
 
 void AppCore::Journal(const std::vector<ChangeStep>& steps, TweakId tweak, bool undo) {
@@ -213,7 +217,20 @@ const TreeSearch& AppCore::Search() {
     return *search_;
 }
 
+void AppCore::SetUpPage(PageId page) {
+    InitialisePage(pages_, page);
+    if (const PageHandlers* own = handlers_.FindPage(page); own && own->setUp) {
+        TweakContext context = Context(registry_, host_);
+        own->setUp(context);
+    }
+}
+
 void AppCore::OnPageButton(PageId page, int id) {
+    if (const PageHandlers* own = handlers_.FindPage(page); own && own->button) {
+        Change([own, id](TweakContext& context) { own->button(context, id); },
+               current_.value_or(0));
+        return;
+    }
     OnPageButtonClicked(pages_, host_, mainWindow_, current_ ? handlers_.Find(*current_) : nullptr,
                         page, id);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,8 +44,9 @@ class AppCore {
     // the modification-date store.
     void LoadData();
     // Start-up once the tree exists: the group lists' handlers and the tweaks' (from
-    // `registerHandlers`), the pages' one-time initialisation, a page reset and the page
-    // of "Accessories" (nothing selected yet). Throws std::logic_error when a node is
+    // `registerHandlers`), each page's one-time initialisation (now for the pages that
+    // exist, and for any other as its window is made), a page reset and the page of
+    // "Accessories" (nothing selected yet). Throws std::logic_error when a node is
     // registered twice.
     void OpenPages(const RegisterHandlers& registerHandlers);
 
@@ -53,7 +55,8 @@ class AppCore {
     void OnSelect(std::optional<std::uint32_t> itemData);
     // "Apply Changes" was clicked.
     void OnApply();
-    // A button on a page was clicked (browse buttons, the main checkboxes).
+    // A button on a page was clicked (browse buttons, the main checkboxes, a page's own
+    // buttons; writes of the latter are reported as Apply's are).
     void OnPageButton(PageId page, int id);
 
     // "Preview Changes...": runs the current node's Apply against an overlay of the
@@ -97,6 +100,9 @@ class AppCore {
     void Alert(int stringId, const std::string& detail);
     void ShowGroupList(TweakId id);
     void ShowNotAvailable(TweakId id);
+    void SetUpPage(PageId page);
+    // Runs `write` as one journaled change of `tweak`, reporting the first failed write once.
+    void Change(const std::function<void(TweakContext&)>& write, TweakId tweak);
 
     Registry& registry_;
     Host& host_;

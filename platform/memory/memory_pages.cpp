@@ -145,6 +145,15 @@ MemoryPages::MemoryPages(const std::vector<PageSpec>& layouts) {
     }
 }
 
+void MemoryPages::OnPageCreated(std::function<void(PageId)> created) {
+    if (!created)
+        return;
+    for (const auto& [id, page] : pages_) {
+        if (id != PageId::MainDialog)
+            created(id);
+    }
+}
+
 const MemoryPages::Page& MemoryPages::FindPage(PageId page) const {
     auto it = pages_.find(page);
     if (it == pages_.end()) {

@@ -21,6 +21,9 @@ class MemoryPages : public Pages {
     // their template text. Throws std::logic_error on a repeated page or control id.
     explicit MemoryPages(const std::vector<PageSpec>& layouts);
 
+    // Every page exists from construction: `created` hears of them all at once, in id order.
+    void OnPageCreated(std::function<void(PageId)> created) override;
+
     void ShowPage(PageId page, bool show) override;
     bool IsPageVisible(PageId page) const override;
     void ShowControl(PageId page, int id, bool show) override;

@@ -78,6 +78,21 @@ void Win32Pages::SetWindows(std::map<PageId, HWND> pages, HWND mainDialog) {
     pages_ = std::move(pages);
     main_ = mainDialog;
     controls_.clear();
+    AnnounceNewPages();
+}
+
+void Win32Pages::OnPageCreated(std::function<void(PageId)> created) {
+    created_ = std::move(created);
+    AnnounceNewPages();
+}
+
+void Win32Pages::AnnounceNewPages() {
+    if (!created_)
+        return;
+    for (const auto& [page, window] : pages_) {
+        if (window && announced_.insert(window).second)
+            created_(page);
+    }
 }
 
 HWND Win32Pages::Window(PageId page) const {
@@ -316,7 +331,7 @@ int Win32Pages::TreeInsertItem(PageId page, int id, const std::string& text) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_STATE;
+    insert.item.mask = TVIF_TEXT | TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.stateMask = TVIS_STATEIMAGEMASK;
     insert.item.state = CheckImage(false);
     insert.item.pszText = const_cast<char*>(text.c_str());

@@ -1,7 +1,9 @@
 // The pages seam over real dialog controls: each operation sends the one message it names.
 #pragma once
 
+#include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,7 +23,11 @@ class Win32Pages final : public Pages {
     // No windows yet: the program creates its page dialogs after the core that uses this
     // object exists, and hands them over with SetWindows before any page is used.
     Win32Pages() = default;
+    // The pages given here count as made now: the observer of OnPageCreated hears of each
+    // window it has not heard of yet.
     void SetWindows(std::map<PageId, HWND__*> pages, HWND__* mainDialog);
+
+    void OnPageCreated(std::function<void(PageId)> created) override;
 
     void ShowPage(PageId page, bool show) override;
     bool IsPageVisible(PageId page) const override;
@@ -68,12 +74,15 @@ class Win32Pages final : public Pages {
   private:
     HWND__* Window(PageId page) const;
     HWND__* Control(PageId page, int id) const;
+    void AnnounceNewPages();
 
     std::map<PageId, HWND__*> pages_;
     HWND__* main_ = nullptr;
     // Controls by page and id: they live as long as their pages, and looking a control up
     // by id asks the window system each time, which a fill of thousands of items notices.
     mutable std::map<std::pair<PageId, int>, HWND__*> controls_;
+    std::function<void(PageId)> created_;
+    std::set<HWND__*> announced_;
 };
 
 }  // namespace tallowick
