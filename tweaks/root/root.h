@@ -5,6 +5,11 @@
 
 namespace tallowick {
 
+inline constexpr TweakId kDriveHiding = 311;
+
 void RegisterRoot(HandlerTable& table);
+
+// The drive page and its node.
+void RegisterDriveHiding(HandlerTable& table);
 
 }  // namespace tallowick
