@@ -5,7 +5,8 @@ diffed byte for byte.
 
     python3 tools/make_images.py [repository root]
 
-Writes app/res/tree_132.bmp .. tree_161.bmp, app/res/tallowick.ico and skin/BG.jpg.
+Writes app/res/tree_132.bmp .. tree_161.bmp, app/res/tallowick.ico,
+platform/win32/res/drive_179.ico and skin/BG.jpg.
 """
 
 import math
@@ -843,35 +844,78 @@ def emblem(size, samples=4):
 
 
 def ico_image(pixels):
-    size = len(pixels)
+    width, height = len(pixels[0]), len(pixels)
     xor = bytearray()
-    for y in reversed(range(size)):
+    for y in reversed(range(height)):
         for r, g, b, a in pixels[y]:
             xor += bytes((b, g, r, a))
-    mask_stride = ((size + 31) // 32) * 4
+    mask_stride = ((width + 31) // 32) * 4
     mask = bytearray()
-    for y in reversed(range(size)):
+    for y in reversed(range(height)):
         row = bytearray(mask_stride)
         for x, (_, _, _, a) in enumerate(pixels[y]):
             if a == 0:
                 row[x // 8] |= 0x80 >> (x % 8)
         mask += row
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask),
+    info = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 32, 0, len(xor) + len(mask),
                        0, 0, 0, 0)
     return info + bytes(xor) + bytes(mask)
 
 
-def ico(sizes):
-    images = [ico_image(emblem(s)) for s in sizes]
+def ico_file(pictures):
+    """One icon file holding each picture (rows of (r, g, b, a)) as an image of its size."""
+    images = [ico_image(p) for p in pictures]
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
-    for size, image in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image),
+    for picture, image in zip(pictures, images):
+        width, height = len(picture[0]), len(picture)
+        out += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(image),
                            offset)
         offset += len(image)
     for image in images:
         out += image
     return bytes(out)
+
+
+def ico(sizes):
+    return ico_file([emblem(s) for s in sizes])
+
+
+# ---------------------------------------------------------------------------------------
+# The drive page's item image (icon 179): a hard disk seen from the front, 32 x 20, the
+# size of the page's image list.
+
+DRIVE_ICON = [
+    "................................",
+    "................................",
+    "................................",
+    "..KKKKKKKKKKKKKKKKKKKKKKKKKKKK..",
+    ".KhhhhhhhhhhhhhhhhhhhhhhhhhhhhK.",
+    ".KhWWWWWWWWWWWWWWWWWWWWWWWWWWgK.",
+    ".KhWhhhhhhhhhhhhhhhhhhhhhhhhGgK.",
+    ".KhWhhhhhhhhhhhhhhhhhhhhhhhhGgK.",
+    ".KhWGGGGGGGGGGGGGGGGGGGGGGGGGgK.",
+    ".KggggggggggggggggggggggggggggK.",
+    ".KKKKKKKKKKKKKKKKKKKKKKKKKKKKKK.",
+    ".KggggggggggggggggggggggggggggK.",
+    ".K" + "g" + "k" * 16 + "gggg" + "nnnn" + "ggg" + "K.",
+    ".K" + "g" + "G" * 16 + "gggg" + "NNNN" + "ggg" + "K.",
+    ".KggggggggggggggggggggggggggggK.",
+    ".KGGGGGGGGGGGGGGGGGGGGGGGGGGGGK.",
+    "..KKKKKKKKKKKKKKKKKKKKKKKKKKKK..",
+    "................................",
+    "................................",
+    "................................",
+]
+
+
+def drive_icon():
+    rows = []
+    for line in DRIVE_ICON:
+        assert len(line) == 32, line
+        rows.append([(0, 0, 0, 0) if ch == "." else PALETTE[ch] + (255,) for ch in line])
+    assert len(rows) == 20
+    return rows
 
 
 # ---------------------------------------------------------------------------------------
@@ -1102,6 +1146,7 @@ def main():
         path = os.path.join(root, "app", "res", f"tree_{FIRST_BITMAP_ID + n}.bmp")
         write(path, bmp_24(SIZE, SIZE, tree_image(n)))
     write(os.path.join(root, "app", "res", "tallowick.ico"), ico([16, 32, 48]))
+    write(os.path.join(root, "platform", "win32", "res", "drive_179.ico"), ico_file([drive_icon()]))
     write(os.path.join(root, "skin", "BG.jpg"), jpeg(background()))
 
 

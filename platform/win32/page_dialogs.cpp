@@ -23,6 +23,12 @@ constexpr DWORD kCheckListExStyle = kListExStyle | LVS_EX_CHECKBOXES;
 static_assert(kListExStyle == 0x620 && kCheckListExStyle == 0x624);
 constexpr COLORREF kListBackground = RGB(249, 250, 251);
 
+// The drive tree's items: one image, icon 179, in a list of 32 x 20 images, 32 pixels a row.
+constexpr int kDriveIcon = 179;
+constexpr int kDriveImageWidth = 32;
+constexpr int kDriveImageHeight = 20;
+constexpr int kDriveItemHeight = 32;
+
 // Where a DLGTEMPLATEEX keeps its style: after dlgVer, signature, help id and extended style.
 constexpr std::size_t kStyleOffsetInEx = 12;
 
@@ -31,12 +37,44 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 
-// Sets on the list views of `window`, the dialog of `page`, what a template cannot carry.
-void SetUpLists(HWND window, PageId page) {
+// The tree owns no normal image list of its own: this one goes with the window.
+LRESULT CALLBACK ReleaseImages(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR images) {
+    if (message != WM_NCDESTROY)
+        return DefSubclassProc(window, message, wParam, lParam);
+    RemoveWindowSubclass(window, ReleaseImages, id);
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    ImageList_Destroy(reinterpret_cast<HIMAGELIST>(images));
+    return result;
+}
+
+void SetUpTree(HWND tree) {
+    // Check boxes come after creation, before any item: a tree made with TVS_CHECKBOXES
+    // in its template resets every item's check on its first paint (Windows documents the
+    // same), losing the ticks a page sets before it is first shown.
+    SetWindowLongA(tree, GWL_STYLE, GetWindowLongA(tree, GWL_STYLE) | TVS_CHECKBOXES);
+    HIMAGELIST images =
+        ImageList_Create(kDriveImageWidth, kDriveImageHeight, ILC_COLOR32 | ILC_MASK, 1, 1);
+    if (HICON icon =
+            static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kDriveIcon),
+                                          IMAGE_ICON, kDriveImageWidth, kDriveImageHeight, 0))) {
+        ImageList_AddIcon(images, icon);
+        DestroyIcon(icon);
+    }
+    SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    SendMessageA(tree, TVM_SETITEMHEIGHT, kDriveItemHeight, 0);
+    SetWindowSubclass(tree, ReleaseImages, 0, reinterpret_cast<DWORD_PTR>(images));
+}
+
+// Sets on the list and tree views of `window`, the dialog of `page`, what a template cannot
+// carry.
+void SetUpControls(HWND window, PageId page) {
     for (const PageSpec& layout : PageLayouts()) {
         if (layout.page != page)
             continue;
         for (const ControlSpec& c : layout.controls) {
+            if (c.kind == ControlKind::Tree)
+                SetUpTree(GetDlgItem(window, c.id));
             if (c.kind != ControlKind::List && c.kind != ControlKind::CheckList)
                 continue;
             HWND list = GetDlgItem(window, c.id);
@@ -89,7 +127,7 @@ HWND CreatePageDialog(PageId page, HWND parent, PageDialogProc proc, std::intptr
     HWND window = CreateDialogParamA(GetModuleHandleA(nullptr),
                                      MAKEINTRESOURCEA(static_cast<int>(page)), parent, proc, param);
     if (window)
-        SetUpLists(window, page);
+        SetUpControls(window, page);
     return window;
 }
 

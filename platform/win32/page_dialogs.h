@@ -23,8 +23,9 @@ using PageDialogProc = std::intptr_t(__stdcall*)(HWND__* window, unsigned int me
 // Creates the dialog of `page` from its resource (CreateDialogParamA) as a child of
 // `parent`, or the main dialog as a popup owned by it, with `proc` and `param` for
 // WM_INITDIALOG, then gives its list views the extended styles and background a template
-// cannot carry. The list and tree view classes must be registered first
-// (InitCommonControlsEx). Null when the dialog cannot be created. The caller owns the window.
+// cannot carry, and its tree view its check boxes, drive image (icon 179) and item height. The list
+// and tree view classes must be registered first (InitCommonControlsEx). Null when the dialog
+// cannot be created. The caller owns the window.
 HWND__* CreatePageDialog(PageId page, HWND__* parent, PageDialogProc proc, std::intptr_t param);
 
 // The main dialog and every page inside it, with no behaviour of their own: for tests, and

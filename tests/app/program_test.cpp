@@ -300,6 +300,40 @@ TEST_F(ProgramTest, ComboPagesShowTheirChoicesAndApplyTheOneChosen) {
     Shot(main, "tweak-watson-log-directory");
 }
 
+TEST_F(ProgramTest, DrivePageKeepsTicksFromTheRegistryOnceShownAndWritesOnItsOwnButton) {
+    const char* policies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+    const std::optional<DWORD> before = GetDword(HKEY_CURRENT_USER, policies, "NoDrives");
+    // C: hidden, and A: and a bit past Z:, which the page does not list.
+    SetDword(HKEY_CURRENT_USER, policies, "NoDrives", 0x80000005);
+    HWND main = StartMain();
+    ASSERT_TRUE(main);
+    Select(GetDlgItem(main, kTree), 311);
+    HWND drives = dv::FindControl(main, 1078, true, "SysTreeView32");
+    ASSERT_TRUE(drives);
+    EXPECT_FALSE(dv::Visible(GetDlgItem(main, kApply)));
+    // Painted once shown: a tree with check boxes from its template would clear the tick.
+    InvalidateRect(drives, nullptr, TRUE);
+    Shot(main, "drive-page");
+    ASSERT_TRUE(dv::Answers(main));
+    EXPECT_EQ(SendMessageA(drives, TVM_GETITEMHEIGHT, 0, 0), 32);
+    EXPECT_NE(SendMessageA(drives, TVM_GETIMAGELIST, TVSIL_NORMAL, 0), 0);
+    const auto items = dv::TreeItems(drives);
+    ASSERT_TRUE(items);
+    int ticked = 0;
+    for (const dv::TreeItem& item : *items) {
+        const bool on = (item.state & TVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+        EXPECT_EQ(on, item.text.rfind("C:\\ [ ", 0) == 0) << item.text;
+        ticked += on;
+    }
+    EXPECT_EQ(ticked, 1) << "Wine's C: is a fixed drive";
+    ASSERT_EQ(dv::Click(dv::FindControl(main, 1079)), dv::SendOutcome::kHandled);
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, policies, "NoDrives"), 0x80000005u);
+    if (before)
+        SetDword(HKEY_CURRENT_USER, policies, "NoDrives", *before);
+    else
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, policies, "NoDrives");
+}
+
 // A drag of the splitter bar to client x `to` (pixels from the bar's left edge), sent
 // as the mouse messages themselves.
 void Drag(HWND bar, int to) {

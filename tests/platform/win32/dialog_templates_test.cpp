@@ -194,7 +194,8 @@ KindRule RuleFor(ControlKind kind, ComboStyle combo) {
         case ControlKind::CheckList:
             return {"SYSLISTVIEW32", LVS_TYPEMASK, LVS_LIST};
         case ControlKind::Tree:
-            return {"SYSTREEVIEW32", TVS_CHECKBOXES, TVS_CHECKBOXES};
+            // Check boxes are added once the tree exists: see CreatePageDialog.
+            return {"SYSTREEVIEW32", TVS_CHECKBOXES, 0};
     }
     return {"?", 0, 0};
 }
