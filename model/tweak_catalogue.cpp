@@ -982,10 +982,20 @@ constexpr NodeData kNodes[] = {
     Tweak(305, 273, "Windows Error Reporting Settings",
           "Chooses whether Windows offers to send a report to Microsoft when a program or the "
           "system fails, whether it asks the user first, and which errors the reports include."),
-    Tweak(306, kAtRoot, "Change the Location of System and Special Folders"),
-    Tweak(307, kAtRoot, "Change the Location of Windows Installation Files"),
-    Tweak(308, kAtRoot, "Change the Registered Owner and Organization"),
-    Tweak(309, kAtRoot, "Configure CoolSwitch Application Swapping"),
+    Tweak(306, kAtRoot, "Change the Location of System and Special Folders",
+          "Moves the folders Windows keeps for you, such as My Documents, the Desktop, "
+          "Favorites and the Internet cache, to places of your choice. Windows uses the new "
+          "places from your next logon; files already in the old folders are not moved."),
+    Tweak(307, kAtRoot, "Change the Location of Windows Installation Files",
+          "Sets the folder Windows asks for when it needs files from its installation disc, "
+          "for example when a component is added. Point it at a copy of the installation "
+          "files on the disk or the network and Windows no longer asks for the CD."),
+    Tweak(308, kAtRoot, "Change the Registered Owner and Organization",
+          "Changes the name and organisation that Windows was registered to when it was "
+          "installed, as System Properties and many programs' About boxes show them."),
+    Tweak(309, kAtRoot, "Configure CoolSwitch Application Swapping",
+          "Sets how many columns and rows of program icons the window of Alt+Tab shows, and "
+          "makes sure switching programs with Alt+Tab is on."),
     Hidden(310, "Change the Computer Description",
            "Sets the description that other computers on the network see next to this computer's "
            "name."),
