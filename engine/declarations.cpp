@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -335,15 +336,24 @@ bool ApplyEditRow(FieldContext& f, const EditRow& row, int index) {
 
 // Three decimal numbers separated by blanks, each 0 to 255; nullopt for anything else.
 std::optional<std::uint32_t> ColourFromText(const std::string& text) {
-    int red = 0, green = 0, blue = 0;
-    char rest = 0;
-    if (std::sscanf(text.c_str(), "%d %d %d%c", &red, &green, &blue, &rest) != 3)
-        return std::nullopt;
-    for (int part : {red, green, blue}) {
-        if (part < 0 || part > 255)
+    // Read field by field: a number too big for an int is refused, not wrapped into range.
+    std::uint32_t colour = 0;
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (int shift : {0, 8, 16}) {
+        while (at != end && std::isspace(static_cast<unsigned char>(*at)))
+            ++at;
+        if (at != end && *at == '+')
+            ++at;
+        int part = 0;
+        const auto [next, error] = std::from_chars(at, end, part);
+        if (error != std::errc() || part < 0 || part > 255 ||
+            (shift < 16 && (next == end || !std::isspace(static_cast<unsigned char>(*next)))))
             return std::nullopt;
+        colour |= static_cast<std::uint32_t>(part) << shift;
+        at = next;
     }
-    return static_cast<std::uint32_t>(red | green << 8 | blue << 16);
+    return at == end ? std::optional(colour) : std::nullopt;
 }
 
 Data ColourData(Colour::Form form, std::uint32_t colour) {

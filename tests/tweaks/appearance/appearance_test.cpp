@@ -71,6 +71,19 @@ TEST_F(AppearanceTest, EncryptedFilesColourReadsFourBytesAndStoresBlackWithoutAN
     EXPECT_EQ(Get(kExplorer, "AltEncryptionColor"), Bytes({0, 0, 0, 0}));
 }
 
+TEST_F(AppearanceTest, ActiveLinkColourReadsThreeNumbersAndRefusesOverflow) {
+    auto shown = [&](const std::string& value) {
+        Load("[HKCU\\Control Panel\\Colors]\n\"HotTrackingColor\"=\"" + value + "\"\n");
+        Show(68);
+        return pages.GetText(PageId::ComboCheckPage, ctl::ColourCombo);
+    };
+    EXPECT_EQ(shown("0 255 255"), "Aqua");
+    EXPECT_EQ(shown(" 0  255\t255"), "Aqua") << "blanks of any width";
+    EXPECT_EQ(shown("4294967296 255 255"), "") << "not wrapped to 0";
+    EXPECT_EQ(shown("0 255 255 1"), "");
+    EXPECT_EQ(shown("0 255 256"), "");
+}
+
 TEST_F(AppearanceTest, RecycleBinIconsKeepTheWindowsFolderAsSystemRoot) {
     const std::string icons =
         std::string(kExplorer) + "\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
