@@ -18,6 +18,8 @@ void BootIni(std::string_view bytes) {
     static FakeHost host;
     static MemoryPages pages(PageLayouts());
     static AppCore& core = []() -> AppCore& {
+        // One program serves every run, so its journal must not grow run by run.
+        host.failWrites.insert(host.programFolder + "\\ChangeJournal.txt");
         static AppCore started(registry, host, pages);
         started.LoadData();
         started.OpenPages(RegisterStartup);
