@@ -1,5 +1,6 @@
 #include "shell/change_journal.h"
 
+#include <charconv>
 #include <cstdio>
 #include <set>
 
@@ -310,11 +311,14 @@ JournalEntry MakeJournalEntry(const std::vector<ChangeStep>& steps, Registry& re
 std::string FormatJournalEntry(const JournalEntry& entry) {
     std::string out(kStart);
     out += kCrLf;
+    // One line each: a line break in a name read from the registry would end the field
+    // early and cost the whole entry when it is read back. These lines only describe.
     auto field = [&](std::string_view name, const std::string& text) {
         out += "; ";
         out += name;
         out += ": ";
-        out += text;
+        for (char c : text)
+            out += c == '\r' || c == '\n' ? ' ' : c;
         out += kCrLf;
     };
     field("time", FormatTime(entry.time) + " UTC");
@@ -353,6 +357,24 @@ std::string FormatJournalEntry(const JournalEntry& entry) {
 
 namespace {
 
+// "2007-03-05 12:00:00", then anything: a number too big for its field is refused.
+bool ParseTime(std::string_view text, DateTime* time) {
+    int* fields[] = {&time->date.year, &time->date.month, &time->date.day,
+                     &time->hour,      &time->minute,     &time->second};
+    const char separators[] = "-- ::";
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        if (i > 0 && (at == end || *at++ != separators[i - 1]))
+            return false;
+        const auto [next, error] = std::from_chars(at, end, *fields[i]);
+        if (error != std::errc())
+            return false;
+        at = next;
+    }
+    return true;
+}
+
 bool ParseEntry(const std::vector<std::string_view>& lines, JournalEntry* entry) {
     std::size_t i = 1;  // past the start line
     for (; i < lines.size() && lines[i] != "REGEDIT4"; ++i) {
@@ -363,11 +385,8 @@ bool ParseEntry(const std::vector<std::string_view>& lines, JournalEntry* entry)
         const std::string_view name = line.substr(2, colon - 2);
         const std::string text(line.substr(colon + 2));
         if (name == "time") {
-            DateTime& t = entry->time;
-            if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &t.date.year, &t.date.month,
-                            &t.date.day, &t.hour, &t.minute, &t.second) != 6) {
+            if (!ParseTime(text, &entry->time))
                 return false;
-            }
         } else if (name == "tweak") {
             if (text.empty() || text.size() > 9 ||
                 text.find_first_not_of("0123456789") != std::string::npos) {

@@ -25,6 +25,7 @@ void ProfileString(std::string_view bytes);
 void LanguageFile(std::string_view bytes);
 void DateFile(std::string_view bytes);
 void BootIni(std::string_view bytes);
+void Journal(std::string_view bytes);
 
 struct Target {
     const char* name;  // also the folder of its saved inputs
@@ -35,7 +36,7 @@ inline constexpr Target kTargets[] = {
     {"reg_text", RegText},      {"skin", Skin},
     {"splash", Splash},         {"profile_string", ProfileString},
     {"language", LanguageFile}, {"date_file", DateFile},
-    {"boot_ini", BootIni},
+    {"boot_ini", BootIni},      {"journal", Journal},
 };
 
 }  // namespace tallowick::fuzz
