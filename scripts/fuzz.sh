@@ -7,8 +7,9 @@
 # Each target starts from its corpus (build/fuzz/corpus/<target>, kept between runs),
 # seeded with the project's sample files and the inputs under tests/fuzz. A crashing input
 # is written to build/fuzz/crashes/<target>/; a fixed one belongs in tests/fuzz/crashes,
-# where the native tests replay it. Prints one line per target and exits non-zero when
-# any target crashed or did not run.
+# where the native tests replay it. Each run's executions are added to build/fuzz/runs.tsv.
+# Prints one line per target (this run's executions and the total of all runs kept) and
+# exits non-zero when any target crashed or did not run.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,7 @@ build="$here/build/fuzz"
 jobs=$(nproc 2>/dev/null || echo 2)
 seconds=${1:-60}
 shift $(($# > 0 ? 1 : 0))
-all=(reg_text skin splash profile_string language date_file boot_ini)
+all=(reg_text skin splash profile_string language date_file boot_ini journal)
 targets=("${@:-${all[@]}}")
 
 # shellcheck source=scripts/common.sh
@@ -57,8 +58,11 @@ for target in "${targets[@]}"; do
     runs=$(sed -nE 's/^stat::number_of_executed_units: *([0-9]+)/\1/p' "$log")
     added=$(sed -nE 's/^stat::new_units_added: *([0-9]+)/\1/p' "$log")
     cov=$(grep -oE 'cov: [0-9]+' "$log" | tail -n 1)
-    printf '%-15s %s executions, %s new inputs, %s, %s crashes\n' "$target" \
-        "${runs:-?}" "${added:-?}" "${cov:-cov: ?}" "$found"
+    # Every run's executions are kept, so the total a target has run is known.
+    [ -n "$runs" ] && printf '%s\t%s\t%s\n' "$(date -u +%FT%TZ)" "$target" "$runs" >>"$build/runs.tsv"
+    total=$(awk -v t="$target" '$2 == t { n += $3 } END { print n + 0 }' "$build/runs.tsv" 2>/dev/null)
+    printf '%-15s %s executions (%s in all), %s new inputs, %s, %s crashes\n' "$target" \
+        "${runs:-?}" "${total:-0}" "${added:-?}" "${cov:-cov: ?}" "$found"
     if [ "$rc" -ne 0 ] || [ "$found" -ne 0 ] || [ -z "$runs" ]; then
         failed=1
         grep -E '^(==[0-9]+==ERROR|SUMMARY|terminate|  what\(\))|runtime error' "$log" | head -n 5
