@@ -26,7 +26,7 @@ from pathlib import Path
 
 REPO = Path(__file__).resolve().parent.parent
 CATALOGUE = REPO / "model" / "tweak_catalogue.cpp"
-APP_CORE = REPO / "shell" / "app_core.cpp"
+ROOT_TWEAKS = REPO / "tweaks" / "root" / "root.h"
 OUT = REPO / "help" / "English"
 PROJECT = "English"
 ENCODING = "cp1252"  # what the ANSI help viewer expects of these pages
@@ -206,9 +206,9 @@ def read_nodes(path):
 
 
 def drive_page_id(path):
-    match = re.search(r"kDrivePage\s*=\s*(\d+)\s*;", path.read_text(encoding="utf-8"))
+    match = re.search(r"kDriveHiding\s*=\s*(\d+)\s*;", path.read_text(encoding="utf-8"))
     if not match:
-        raise SystemExit(f"{path}: no kDrivePage")
+        raise SystemExit(f"{path}: no kDriveHiding")
     return int(match.group(1))
 
 
@@ -425,7 +425,7 @@ def project_with_files(files):
 
 def generate():
     nodes = read_nodes(CATALOGUE)
-    drive_id = drive_page_id(APP_CORE)
+    drive_id = drive_page_id(ROOT_TWEAKS)
     roots = [n for n in nodes if n.parent == AT_ROOT]
     categories = [n for n in roots if n.kind == "Category"]
     root_tweaks = [n for n in roots if n.kind != "Category"]
