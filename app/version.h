@@ -9,6 +9,7 @@
 #define TALLOWICK_STRINGIZE_(x) #x
 #define TALLOWICK_STRINGIZE(x) TALLOWICK_STRINGIZE_(x)
 // "1.0.0.0": the four-part text the version resource shows.
-#define TALLOWICK_VERSION_TEXT                                                           \
-    TALLOWICK_STRINGIZE(TALLOWICK_VERSION_MAJOR) "." TALLOWICK_STRINGIZE(                \
-        TALLOWICK_VERSION_MINOR) "." TALLOWICK_STRINGIZE(TALLOWICK_VERSION_PATCH) ".0"
+#define TALLOWICK_VERSION_TEXT                                                \
+    TALLOWICK_STRINGIZE(TALLOWICK_VERSION_MAJOR)                              \
+    "." TALLOWICK_STRINGIZE(TALLOWICK_VERSION_MINOR) "." TALLOWICK_STRINGIZE( \
+        TALLOWICK_VERSION_PATCH) ".0"

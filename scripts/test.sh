@@ -12,7 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # shellcheck source=scripts/common.sh
 source "$here/scripts/common.sh"
 
-ensure_packages cmake make g++ libgtest-dev googletest libbenchmark-dev \
+ensure_packages cmake make g++ libgtest-dev googletest libbenchmark-dev clang-format python3 \
     g++-mingw-w64-x86-64-posix fp-utils wine wine64 xvfb xauth \
     wixl msitools zip unzip || exit 1
 

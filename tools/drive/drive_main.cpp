@@ -167,8 +167,7 @@ int Answer(const std::vector<std::string>& args) {
     }
     const HWND box = drive::WaitMessageBox(process.pid(), nullptr, kStartTimeoutMs);
     if (!box) {
-        Fail(process.Running() ? "no message box within 30 s" : "ended without a message box",
-             exe);
+        Fail(process.Running() ? "no message box within 30 s" : "ended without a message box", exe);
         process.Terminate();
         return 1;
     }
