@@ -1,6 +1,8 @@
 // The categories' tweaks against a real registry: natively the in-memory one, under Wine
 // Wine's. A case lists what it may touch: those values are saved first and put back
 // afterwards, those keys removed before and after, so a Wine prefix is left as it was.
+// Files stay in memory but for those below a prefix the case names, which are real under
+// Wine.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,15 +15,10 @@
 #include "platform/memory/memory_pages.h"
 #include "platform/page_layouts.h"
 #include "shell/app_core.h"
+#include "support/file_host.h"
 #include "support/registry_test_support.h"
 #include "support/scratch.h"
 #include "tweaks/categories.h"
-
-#ifdef _WIN32
-#include "platform/win32/win32_registry.h"
-#else
-#include "platform/memory/memory_registry.h"
-#endif
 
 namespace tallowick {
 
@@ -34,8 +31,11 @@ struct Touched {
 
 class TweakConformance : public ::testing::Test {
   protected:
-    TweakConformance(std::vector<Touched> values, std::vector<Touched> keys)
+    // `realFiles`: the beginning of the paths that are real files; none when empty.
+    TweakConformance(std::vector<Touched> values, std::vector<Touched> keys,
+                     const std::string& realFiles = "")
         : saved_(registry_, hive::CurrentUser, "Software\\Quenby Manager"),
+          files_(*seams_.host, host_, realFiles.empty() ? "|" : realFiles),
           values_(std::move(values)),
           keys_(std::move(keys)) {
         for (const Touched& value : values_)
@@ -75,16 +75,17 @@ class TweakConformance : public ::testing::Test {
     }
     void Check(bool on, int box = ctl::MainCheck) { pages_.SetCheck(page_, box, on); }
     bool Checked(int box = ctl::MainCheck) { return pages_.IsChecked(page_, box); }
+    void Select(int index, int combo = ctl::Combo1) { pages_.ComboSetCurSel(page_, combo, index); }
+    int Selected(int combo = ctl::Combo1) { return pages_.ComboGetCurSel(page_, combo); }
+    void Type(int edit, const std::string& text) { pages_.SetText(page_, edit, text); }
 
-#ifdef _WIN32
-    Win32Registry registry_;
-#else
-    MemoryRegistry registry_;
-#endif
+    Seams seams_;
+    Registry& registry_ = *seams_.registry;
     SavedKey saved_;
     FakeHost host_;  // Windows XP, C:\WINDOWS; the date file stays in memory
+    FileHost files_;
     MemoryPages pages_{PageLayouts()};
-    AppCore core_{registry_, host_, pages_};
+    AppCore core_{registry_, files_, pages_};
     PageId page_ = PageId::MultiCheckPage;
 
   private:

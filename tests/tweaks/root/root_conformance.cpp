@@ -42,7 +42,6 @@ class RootConformance : public TweakConformance {
     }
     std::string DateOf(TweakId id) { return core_.Dates().LookUp(core_.Catalogue()[id].name); }
     std::string Edit(int edit) { return pages_.GetText(page_, edit); }
-    void Type(int edit, const std::string& text) { pages_.SetText(page_, edit, text); }
     void Put(RegKey root, const std::string& key, const char* name, const std::string& text,
              std::uint32_t type = regtype::Sz) {
         WriteValue(registry_, root, key, name, SzValue(text, type));

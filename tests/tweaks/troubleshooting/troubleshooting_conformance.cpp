@@ -1,6 +1,5 @@
-// Troubleshooting tweaks against a real registry and real files: one tweak of each
-// declared shape and every handwritten handler, natively on the in-memory seams and under
-// Wine on the real ones. Every value they change is put back, every key they make removed.
+// The icon cache repair against real files under Wine: a cache file held open by another
+// process is reported and kept; the native cases are in troubleshooting_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,90 +10,6 @@
 namespace tallowick {
 namespace {
 
-const std::string kCrash = "SYSTEM\\CurrentControlSet\\Control\\CrashControl";
-const std::string kTerminal = "SYSTEM\\CurrentControlSet\\Control\\Terminal Server";
-const std::string kAutoRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-const std::string kKeyboard = "Control Panel\\Keyboard";
-const std::string kNew = "Directory\\Background\\shellex\\ContextMenuHandlers\\New";
-const std::string kOffice = "Software\\Microsoft\\Office\\10.0";
-const std::string kTaskbar = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StuckRects2";
-
-class TroubleshootingConformance : public TweakConformance {
-  protected:
-    TroubleshootingConformance()
-        : TweakConformance({{hive::CurrentUser, kKeyboard, "InitialKeyboardIndicators"},
-                            {hive::LocalMachine, kAutoRun, "NoDriveTypeAutoRun"}},
-                           {{hive::LocalMachine, kCrash, nullptr},
-                            {hive::LocalMachine, kTerminal, nullptr},
-                            {hive::Users, ".DEFAULT\\" + kKeyboard, nullptr},
-                            {hive::ClassesRoot, "Directory\\Background\\shellex", nullptr},
-                            {hive::CurrentUser, kOffice, nullptr},
-                            {hive::CurrentUser, kTaskbar, nullptr}}) {
-        for (const auto& [root, path] : {std::pair{hive::LocalMachine, kCrash},
-                                         {hive::LocalMachine, kTerminal},
-                                         {hive::LocalMachine, kAutoRun},
-                                         {hive::CurrentUser, kKeyboard},
-                                         {hive::Users, ".DEFAULT\\" + kKeyboard},
-                                         {hive::CurrentUser, kOffice},
-                                         {hive::CurrentUser, kTaskbar}})
-            Make(root, path);
-        Start();
-    }
-};
-
-TEST_F(TroubleshootingConformance, EachShapeAndEveryHandwrittenSetting) {
-    Show(277, PageId::ComboCheckPage);
-    pages_.ComboSetCurSel(page_, ctl::Combo1, 3);
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::LocalMachine, kCrash, "CrashDumpEnabled"), DwordValue(3));
-    Show(279, PageId::PathEditPage);
-    pages_.SetText(page_, ctl::Edit1, "\"C:\\WINDOWS\\Minidump\"");
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::LocalMachine, kCrash, "MinidumpDir"),
-              SzValue("%SystemRoot%\\Minidump", regtype::ExpandSz));
-    Show(297, PageId::MultiCheckPage);
-    Check(false);
-    Check(true, ctl::SecondCheck);
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::CurrentUser, kKeyboard, "InitialKeyboardIndicators"), SzValue("0"));
-    EXPECT_EQ(Get(hive::Users, ".DEFAULT\\" + kKeyboard, "InitialKeyboardIndicators"),
-              SzValue("2"));
-
-    Show(301, PageId::MultiCheckPage);
-    Check(true);
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::LocalMachine, kTerminal, "fDenyTSConnections"), DwordValue(0));
-    WriteValue(registry_, hive::LocalMachine, kAutoRun, "NoDriveTypeAutoRun", DwordValue(0x91));
-    Show(303, PageId::MultiCheckPage);
-    Check(false);
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::LocalMachine, kAutoRun, "NoDriveTypeAutoRun"), DwordValue(0xB1));
-}
-
-TEST_F(TroubleshootingConformance, RepairsOfKeysAndValues) {
-    // The New handler's key is made through HKEY_CLASSES_ROOT below its opened parent.
-    Make(hive::ClassesRoot, kNew.substr(0, kNew.rfind('\\')));
-    Show(289, PageId::MultiCheckPage);
-    Check(true);
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::ClassesRoot, kNew, ""), SzValue("{D969A300-E7FF-11d0-A93B-00A0C90F2719}"));
-    Check(false);
-    core_.OnApply();
-    EXPECT_FALSE(KeyExists(registry_, hive::ClassesRoot, kNew));
-
-    WriteValue(registry_, hive::CurrentUser, kOffice, "Shortcut Bar", DwordValue(1));
-    Show(292, PageId::MultiCheckPage);
-    core_.OnApply();
-    core_.OnApply();
-    EXPECT_EQ(Get(hive::CurrentUser, kOffice, "Shortcut Bar"), std::nullopt);
-    Show(294, PageId::MultiCheckPage);
-    Check(true);
-    core_.OnApply();
-    EXPECT_FALSE(KeyExists(registry_, hive::CurrentUser, kTaskbar));
-    EXPECT_TRUE(host_.messageBoxes.empty());
-}
-
-// The icon cache repair on real files: the native cases are in troubleshooting_test.cpp.
 #ifdef _WIN32
 // Keeps `path` open, without leave to delete it, in a second process that never runs.
 struct HeldByAnotherProcess {
