@@ -649,21 +649,37 @@ TEST(Declarations, ShowRulesForValuesNoStateStores) {
         m.registry.LoadRegText("REGEDIT4\n[-HKEY_CURRENT_USER\\Software\\Tallowick]\n" + key +
                                values);
         m.core.OnSelect(id);
-        const PageId page =
-            control == ctl::MainCheck ? PageId::MultiCheckPage : PageId::ComboCheckPage;
-        return control == ctl::MainCheck ? std::string(m.pages.IsChecked(page, control) ? "x" : "-")
-                                         : m.pages.GetText(page, control);
+        const bool box = control == ctl::MainCheck || control == ctl::SecondCheck;
+        const PageId page = box ? PageId::MultiCheckPage : PageId::ComboCheckPage;
+        return box ? std::string(m.pages.IsChecked(page, control) ? "x" : "-")
+                   : m.pages.GetText(page, control);
     };
     EXPECT_EQ(shown(65, "", ctl::Combo1), "4") << "missing: the preselected item";
     EXPECT_EQ(shown(65, "\"v\"=\"32\"\n", ctl::Combo1), "24") << "unknown: the fallback";
     EXPECT_EQ(shown(65, "\"v\"=\"8\"\n", ctl::Combo1), "8");
+    EXPECT_EQ(shown(65, "\"v\"=\" 8\"\n", ctl::Combo1), "24") << "texts match exactly";
     EXPECT_EQ(shown(65, "\"n\"=\"9\"\n", ctl::Combo2), "") << "unknown, no fallback";
+    for (const auto& [text, item] : {std::pair{"05", "5"}, {" 7", "7"}, {"99", ""}})
+        EXPECT_EQ(shown(173, std::string("\"Count\"=\"") + text + "\"\n", ctl::Combo1), item)
+            << "a number kept as a text";
     EXPECT_EQ(shown(73, "", ctl::MainCheck), "x") << "missing counts as ticked";
     EXPECT_EQ(shown(73, "\"v\"=dword:00000000\n", ctl::MainCheck), "-");
     EXPECT_EQ(shown(56, "\"v\"=\"n\"\n", ctl::MainCheck), "x") << "any letter case";
+    // A box of bytes reads the first four, of whatever type: Explorer keeps counting in
+    // the later bytes of some, and a number may have been written as a DWORD.
+    const std::string second = "[HKEY_CURRENT_USER\\Software\\Tallowick\\A]\n\"Two\"=";
+    EXPECT_EQ(shown(76, second + "hex:1e,3e,07,80,07\n", ctl::SecondCheck), "x");
+    EXPECT_EQ(shown(76, second + "dword:80073e1e\n", ctl::SecondCheck), "x");
+    EXPECT_EQ(shown(76, second + "hex:1e,3e,07\n", ctl::SecondCheck), "-");
     EXPECT_EQ(shown(68, "\"v\"=\"255 99 71\"\n", ctl::ColourCombo), "Tomato");
     EXPECT_EQ(shown(68, "\"v\"=\"0 78 152\"\n", ctl::ColourCombo), "") << "no such name";
     EXPECT_EQ(shown(68, "\"v\"=\"255 99\"\n", ctl::ColourCombo), "");
+    // A colour's text is three numbers with blanks of any width between; a number too big
+    // for its field is refused, not wrapped into range.
+    EXPECT_EQ(shown(68, "\"v\"=\" 0  255\t255\"\n", ctl::ColourCombo), "Aqua");
+    EXPECT_EQ(shown(68, "\"v\"=\"4294967296 255 255\"\n", ctl::ColourCombo), "");
+    EXPECT_EQ(shown(68, "\"v\"=\"0 255 255 1\"\n", ctl::ColourCombo), "");
+    EXPECT_EQ(shown(68, "\"v\"=\"0 255 256\"\n", ctl::ColourCombo), "");
     EXPECT_EQ(shown(70, "\"v\"=hex:ff,63,47,00,01\n", ctl::ColourCombo), "Tomato")
         << "the first four bytes";
 }

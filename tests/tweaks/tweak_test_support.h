@@ -60,17 +60,6 @@ class TweakTest : public ::testing::Test {
         }
         return false;
     }
-    // What Show returns for a tweak page: the page's own controls come between the
-    // description and, on pages that have it, the restart note.
-    std::string Page(TweakId id, const char* page, const std::string& controls, bool note = true) {
-        const TweakRecord& record = core.Catalogue()[id];
-        return std::string("MainDialog (102)\n  1016 button \"Apply Changes\"\n") + page +
-               "\n  1006 static \"" + record.name + ":\\n" + record.description + "\"\n" +
-               controls +
-               (note ? "  1024 static \"Note:\\n\\tYou may need to restart or log out of "
-                       "Windows for the change to take effect.\"\n"
-                     : "");
-    }
     bool Checked(int box = ctl::MainCheck) { return pages.IsChecked(PageId::MultiCheckPage, box); }
     void Check(bool on, int box = ctl::MainCheck) {
         pages.SetCheck(PageId::MultiCheckPage, box, on);

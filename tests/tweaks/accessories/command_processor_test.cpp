@@ -20,10 +20,9 @@ class CommandProcessorTest : public TweakTest {
 
 TEST_F(CommandProcessorTest, MenuEntryKeepsItsLabelAndStartsTheInterpreterOfTheRunningFamily) {
     Load("[HKCR\\Directory\\shell\\Command]\n@=\"Open Prompt\"\n");
-    EXPECT_EQ(Show(2), Page(2, "PathEditPage (171)",
-                            "  1013 checkbox [x] \"Enable Command Prompt menu option\"\n"
-                            "  1014 static \"Menu Label:\"\n"
-                            "  1015 edit \"Open Prompt\"\n"));
+    Show(2);
+    EXPECT_TRUE(pages.IsChecked(PageId::PathEditPage, ctl::MainCheck));
+    EXPECT_EQ(pages.GetText(PageId::PathEditPage, ctl::Edit1), "Open Prompt");
     // Vista is none of the named versions but, being NT, runs cmd.exe too.
     const std::pair<OsVersion, const char*> cases[] = {
         {kWin95, "command.com"}, {kWin98, "command.com"},       {kWinMe, "command.com"},

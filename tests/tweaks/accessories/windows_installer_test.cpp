@@ -78,24 +78,8 @@ TEST_F(WindowsInstallerTest, LoggingIsCheckedOnlyWhenBothPlacesHaveIt) {
                                    "]\n\"Logging\"=\"iwe\"\n[HKCU\\" + kMirroredInstaller +
                                    "]\n\"Logging\"=\"v\"\n";
     Load(bothPlaces);
-    EXPECT_EQ(Show(41), Page(41, "ListPage (106)",
-                             "  1007 list columns \"Letter\" 99, \"Option\" 277\n"
-                             "    0 \"v\" | \"Verbose output\"\n"
-                             "    1 \"o\" | \"Out-of-disk-space messages\"\n"
-                             "    2 \"i\" | \"Status messages\"\n"
-                             "    3 \"c\" | \"Initial UI parameters\"\n"
-                             "    4 \"e\" | \"All error messages\"\n"
-                             "    5 \"w\" | \"Non-fatal warnings\"\n"
-                             "    6 \"a\" | \"Start up of actions\"\n"
-                             "    7 \"r\" | \"Action-specific records\"\n"
-                             "    8 \"m\" | \"Out-of-memory or fatal exit information\"\n"
-                             "    9 \"u\" | \"User requests\"\n"
-                             "    10 \"p\" | \"Terminal properties\"\n"
-                             "    11 \"+\" | \"Append to existing file\"\n"
-                             "    12 \"!\" | \"Flush each line to the log\"\n"
-                             "  1013 checkbox [x] \"Check it to a Combination of the Letters "
-                             "below to Enable the Logging Options\"\n",
-                             false));
+    Show(41);
+    EXPECT_TRUE(pages.IsChecked(PageId::ListPage, ctl::MainCheck)) << "whatever the letters";
     for (const char* missing : {"HKLM", "HKCU"}) {
         Load(bothPlaces + "[" + missing + "\\" +
              (missing[2] == 'L' ? std::string(kInstaller) : kMirroredInstaller) +

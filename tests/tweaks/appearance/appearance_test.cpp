@@ -1,5 +1,5 @@
-// The Appearance tweaks' irregular data and handwritten handlers, through the application
-// core; what every declaration does with regular data is covered by its properties.
+// The Appearance tweaks' handwritten handlers through the application core; what every
+// declaration does, with stored values no item has too, is covered by its properties.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,7 +12,6 @@ namespace tallowick {
 namespace {
 
 constexpr const char* kDesktop = "Control Panel\\Desktop";
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
 class AppearanceTest : public TweakTest {
   protected:
@@ -30,85 +29,6 @@ class AppearanceTest : public TweakTest {
 
 RegValue Bytes(std::vector<std::uint8_t> bytes) {
     return RegValue{regtype::Binary, std::move(bytes)};
-}
-
-TEST_F(AppearanceTest, TextSettingsCountOnlyExactlyOneAndFallBackToTheirItem) {
-    Load("[HKCU\\Control Panel\\Desktop]\n\"MenuDropAlignment\"=\"1\"\n");
-    EXPECT_EQ(Show(53),
-              "MainDialog (102)\n  1016 button \"Apply Changes\"\nComboCheckPage (172)\n  1006 "
-              "static \"Change the Alignment of Drop-Down Menus:\\n" +
-                  core.Catalogue()[53].description +
-                  "\"\n  1014 static \"Change the Alignment of Drop-Down Menus:\"\n"
-                  "  1021 combo \"Right Alignment\" sel 1 of 2: \"Left Alignment\", \"Right "
-                  "Alignment\"\n  1024 static \"Note:\\n\\tRestart or logoff Windows for the "
-                  "changes to take effect.\"\n");
-    for (const std::string other : {"\" 1\"\n", "\"01\"\n"}) {
-        Load("[HKCU\\Control Panel\\Desktop]\n\"MenuDropAlignment\"=" + other +
-             "[HKCU\\Control Panel\\Desktop\\WindowMetrics]\n\"MinAnimate\"=" + other +
-             "\"IconTitleWrap\"=" + other + "\"Shell Icon BPP\"=\"32\"\n");
-        Show(53);
-        EXPECT_EQ(Selected(), 0) << other;
-        for (TweakId id : {56u, 67u})
-            EXPECT_EQ(Show(id).find("[x]"), std::string::npos) << id << other;
-    }
-    // Any depth other than the three lower ones shows, and is stored, as the highest.
-    Show(65);
-    EXPECT_EQ(pages.GetText(PageId::ComboCheckPage, ctl::Combo1), "High(16.7M colors)");
-    Apply();
-    EXPECT_EQ(Get(std::string(kDesktop) + "\\WindowMetrics", "Shell Icon BPP"), SzValue("24"));
-}
-
-TEST_F(AppearanceTest, EncryptedFilesColourReadsFourBytesAndStoresBlackWithoutAName) {
-    auto shown = [&](const std::string& value) {
-        Load(std::string("[HKCU\\") + kExplorer + "]\n\"AltEncryptionColor\"=" + value + "\n");
-        Show(70);
-        return pages.GetText(PageId::ComboCheckPage, ctl::ColourCombo);
-    };
-    EXPECT_EQ(shown("hex:00,ff,ff,00"), "Aqua") << "the first of two names";
-    EXPECT_EQ(shown("hex:00,ff,ff,00,07,08"), "Aqua") << "bytes past the fourth";
-    EXPECT_EQ(shown("hex:01,02,03,00"), "");
-    Apply();
-    EXPECT_EQ(Get(kExplorer, "AltEncryptionColor"), Bytes({0, 0, 0, 0}));
-}
-
-TEST_F(AppearanceTest, ActiveLinkColourReadsThreeNumbersAndRefusesOverflow) {
-    auto shown = [&](const std::string& value) {
-        Load("[HKCU\\Control Panel\\Colors]\n\"HotTrackingColor\"=\"" + value + "\"\n");
-        Show(68);
-        return pages.GetText(PageId::ComboCheckPage, ctl::ColourCombo);
-    };
-    EXPECT_EQ(shown("0 255 255"), "Aqua");
-    EXPECT_EQ(shown(" 0  255\t255"), "Aqua") << "blanks of any width";
-    EXPECT_EQ(shown("4294967296 255 255"), "") << "not wrapped to 0";
-    EXPECT_EQ(shown("0 255 255 1"), "");
-    EXPECT_EQ(shown("0 255 256"), "");
-}
-
-TEST_F(AppearanceTest, RecycleBinIconsKeepTheWindowsFolderAsSystemRoot) {
-    const std::string icons =
-        std::string(kExplorer) + "\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
-    Show(62);
-    Apply();
-    EXPECT_FALSE(KeyCreated()) << "a missing key is not made";
-    EXPECT_EQ(DateOf(62), kToday);
-
-    Load("[HKCU\\" + icons + "]\n\"Full\"=\"%SystemRoot%\\\\full.ico\"\n");
-    Show(62);
-    EXPECT_EQ(pages.GetText(PageId::PathEditPage, ctl::Edit3), "C:\\WINDOWS\\full.ico");
-    Type("C:\\WINDOWS\\a.dll,3;C:\\WINDOWS\\b.ico");
-    pages.SetText(PageId::PathEditPage, ctl::Edit2, "c:\\windows\\empty.ico");
-    pages.SetText(PageId::PathEditPage, ctl::Edit3, "");
-    Apply();
-    EXPECT_EQ(Get(icons, ""), SzValue("%SystemRoot%\\a.dll,3;%SystemRoot%\\b.ico"));
-    EXPECT_EQ(Get(icons, "Empty"), SzValue("c:\\windows\\empty.ico"));
-    EXPECT_EQ(Get(icons, "Full"), (RegValue{regtype::Sz, {}}));
-
-    // The icon size is left alone when its edit is empty.
-    Load("[HKCU\\Control Panel\\Desktop\\WindowMetrics]\n\"Shell Icon Size\"=\"48\"\n");
-    Show(63);
-    Type("");
-    Apply();
-    EXPECT_EQ(Get(std::string(kDesktop) + "\\WindowMetrics", "Shell Icon Size"), SzValue("48"));
 }
 
 TEST_F(AppearanceTest, FontSmoothingStoresOnlyTheChoiceOfTheRunningFamily) {
@@ -172,59 +92,6 @@ TEST_F(AppearanceTest, TooltipsChangeOnlyTheHotTrackingBitOfEveryMaskWhateverIts
     Load("[-HKEY_USERS\\.DEFAULT\\Control Panel]\n");
     Apply();
     EXPECT_FALSE(KeyCreated());
-}
-
-TEST_F(AppearanceTest, ACombosWithoutSelectionWritesNothingForItsValueAlone) {
-    Load(
-        "[HKCU\\Control Panel\\Desktop]\n\"FontSmoothingType\"=dword:00000002\n"
-        "\"Wallpaperoriginx\"=\"12\"\n\"Wallpaperoriginy\"=\"7000\"\n"
-        "[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer]\n"
-        "\"ThumbnailSize\"=dword:00000096\n\"ThumbnailQuality\"=dword:0000005a\n"
-        "[HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer]\n");
-    Show(64);
-    Select(-1);
-    Apply();
-    EXPECT_EQ(Get(kDesktop, "FontSmoothingType"), DwordValue(2));
-    EXPECT_EQ(DateOf(64), kToday);
-
-    Show(71);
-    EXPECT_EQ(Selected(ctl::Combo2), -1) << "an offset no item names";
-    Select(40);
-    Apply();
-    EXPECT_EQ(Get(kDesktop, "Wallpaperoriginx"), SzValue("40"));
-    EXPECT_EQ(Get(kDesktop, "Wallpaperoriginy"), SzValue("7000"));
-
-    Show(72);
-    EXPECT_EQ(Selected(), -1) << "a size above 100";
-    EXPECT_EQ(Selected(ctl::Combo2), 90);
-    Apply();
-    EXPECT_EQ(Get(kExplorer, "ThumbnailSize", hive::LocalMachine), std::nullopt);
-    EXPECT_EQ(Get(kExplorer, "ThumbnailQuality", hive::LocalMachine), DwordValue(90));
-    EXPECT_EQ(Get(kExplorer, "ThumbnailSize"), DwordValue(150));
-}
-
-TEST_F(AppearanceTest, DialogPoliciesAreMadeUnderBothHivesFromTheUsersSettings) {
-    const std::string policies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
-    Load("[HKCU\\" + policies + "\\Comdlg32]\n\"NoPlacesBar\"=dword:00000001\n[HKLM\\" + policies +
-         "]\n");
-    host.version = kWinMe;
-    Show(76);
-    Apply();
-    for (RegKey root : {hive::CurrentUser, hive::LocalMachine}) {
-        EXPECT_EQ(Get(policies + "\\Comdlg32", "NoBackButton", root), DwordValue(0));
-        EXPECT_EQ(Get(policies + "\\Comdlg32", "NoFileMRU", root), DwordValue(0));
-        EXPECT_EQ(Get(policies + "\\Comdlg32", "NoPlacesBar", root), DwordValue(1));
-    }
-    // Compressed files' colour passes on 2000 although its alert names XP alone.
-    Load(std::string("[HKCU\\") + kExplorer + "\\Advanced]\n");
-    host.version = kWin2000;
-    Show(77);
-    Check(true);
-    Apply();
-    EXPECT_EQ(Get(std::string(kExplorer) + "\\Advanced", "ShowCompColor"), DwordValue(1));
-    host.version = kWinMe;
-    Apply();
-    ExpectAlert("These Tweak active only on Windows XP");
 }
 
 }  // namespace

@@ -108,14 +108,9 @@ TEST_F(DesktopTest, MyDocumentsChangesOneBitUnderTheKeyOfTheRunningFamily) {
     const std::string folder = "\\CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\ShellFolder";
     Load("[HKCU\\" + nt + "]\n[HKLM\\" + nt + "]\n[HKCU\\Software\\Classes]\n[HKLM\\" + nt +
          folder + "]\n\"Attributes\"=dword:00100001\n");
-    EXPECT_EQ(Show(90),
-              Page(90, "MultiCheckPage (170)",
-                   "  1013 checkbox [ ] \"Remove My Documents from the Desktop and Start "
-                   "Menu(Current User).\"\n  1018 checkbox [x] \"Remove My Documents from "
-                   "the Desktop and Start Menu(All Users).\"\n",
-                   false) +
-                  "  1024 static \"Note:\\n\\tYou may need to restart or log out of "
-                  "Windows for the change to take effect\"\n");
+    Show(90);
+    EXPECT_FALSE(Checked()) << "no value under the user's key";
+    EXPECT_TRUE(Checked(ctl::SecondCheck)) << "bit 20 of the machine's";
     Check(true);
     Check(false, ctl::SecondCheck);
     Apply();
@@ -154,22 +149,6 @@ TEST_F(DesktopTest, RecycleBinSetsTheRenameAndDeleteBitsOfItsOwnMask) {
     EXPECT_EQ(
         Get(std::string("Software\\Classes\\") + kRecycleBin, "Attributes", hive::LocalMachine),
         Bytes({0xAF, 0x02, 0x03, 0x04}));
-}
-
-TEST_F(DesktopTest, MyComputerSharesItsDateWithTheStartMenuTweakOfTheSameName) {
-    Load("[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies]\n");
-    Show(89);
-    Check(true);
-    Apply();
-    EXPECT_EQ(Get("Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\NonEnum",
-                  "{20D04FE0-3AEA-1069-A2D8-08002B30309D}"),
-              DwordValue(1));
-    EXPECT_EQ(DateOf(201), kToday);
-    const std::string listed = Show(78);
-    EXPECT_NE(listed.find("\"Remove My Computer from the Desktop and Start Menu\" | \"3/5/2007\""),
-              std::string::npos)
-        << listed;
-    EXPECT_LT(listed.find("Separate Process"), listed.find("Internet Explorer Icon"));
 }
 
 }  // namespace

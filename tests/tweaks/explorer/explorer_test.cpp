@@ -12,9 +12,6 @@
 namespace tallowick {
 namespace {
 
-constexpr const char* kAdvanced =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
-
 class ExplorerTest : public TweakTest {
   protected:
     std::optional<RegValue> Get(const std::string& path, const char* name,
@@ -24,36 +21,10 @@ class ExplorerTest : public TweakTest {
     std::optional<RegValue> Class(const std::string& path, const char* name) {
         return ReadValue(registry, hive::ClassesRoot, path, name);
     }
-    int Selected() { return pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::Combo1); }
     void Tick(int row, bool on) {
         pages.ListSetCheckState(PageId::ValueListPage, ctl::ValueList, row, on);
     }
 };
-
-TEST_F(ExplorerTest, SearchAssistantAndAutoCompleteReadTheirTextsInAnyLetterCase) {
-    const std::string cabinet =
-        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";
-    const std::string complete =
-        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\AutoComplete";
-    const std::pair<const char*, int> assistant[] = {{"No", 1}, {"no", 1}, {"YES", 0}, {"nope", 0}};
-    for (const auto& [stored, item] : assistant) {
-        Load("[HKCU\\" + cabinet + "]\n\"Use Search Asst\"=\"" + stored + "\"\n");
-        Show(102);
-        EXPECT_EQ(Selected(), item) << stored;
-    }
-    Apply();
-    EXPECT_EQ(Get(cabinet, "Use Search Asst"), SzValue("yes")) << "written in lower case";
-
-    const std::pair<const char*, int> modes[] = {{"yes", 0}, {"Oui, YES", 0}, {"No", 1}, {"", 1}};
-    for (const auto& [stored, item] : modes) {
-        Load("[HKCU\\" + complete + "]\n\"Append Completion\"=\"" + stored + "\"\n");
-        Show(108);
-        EXPECT_EQ(Selected(), item) << stored;
-    }
-    pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, 0);
-    Apply();
-    EXPECT_EQ(Get(complete, "Append Completion"), SzValue("Yes"));
-}
 
 TEST_F(ExplorerTest, ExploreFromHereKeepsItsCommandInTheCommandSubkey) {
     const std::string explore = "Directory\\shell\\Explore";
@@ -113,30 +84,6 @@ TEST_F(ExplorerTest, OpenWithProgramsFollowTheirSubkeysByName) {
     EXPECT_EQ(DateOf(119), kToday);
 }
 
-TEST_F(ExplorerTest, ThumbnailCacheRefusalClearsAndAttributesColumnPassesOnMe) {
-    Load(std::string("[HKCU\\") + kAdvanced + "]\n");
-    host.version = kWin2000;
-    Show(109);
-    Check(true);
-    Apply();
-    ExpectAlert("These Tweak active only on Windows XP");
-    EXPECT_FALSE(Checked()) << "cleared";
-    Apply();
-    ExpectAlert("These Tweak active only on Windows XP");
-    EXPECT_FALSE(Checked()) << "a clear box stays clear";
-    EXPECT_EQ(DateOf(109), kEarlier);
-
-    host.version = kWin95;
-    Show(114);
-    Check(true);
-    Apply();
-    ExpectAlert("These Tweak active only on Microsoft Windows 98");
-    EXPECT_TRUE(Checked()) << "left";
-    host.version = kWinMe;
-    Apply();
-    EXPECT_EQ(Get(kAdvanced, "ShowAttribCol"), DwordValue(1));
-}
-
 TEST_F(ExplorerTest, ContextMenuEntriesNeedTheirHandlersKeyAndKeepForeignSubkeys) {
     // Copy To and Move To come and go with their subkeys; Send To stays and is emptied.
     Show(113);
@@ -157,30 +104,6 @@ TEST_F(ExplorerTest, ContextMenuEntriesNeedTheirHandlersKeyAndKeepForeignSubkeys
     EXPECT_EQ(Class(handlers + "Move To", ""), SzValue("{C2FBB631-2971-11d1-A18C-00C04FD75D13}"));
     EXPECT_TRUE(KeyExists(registry, hive::ClassesRoot, handlers + "Copy To"))
         << "not removed while it has subkeys";
-}
-
-TEST_F(ExplorerTest, ProgramFoldersKeepAnEmptiedOneAndUnknownTypesRecordTheirDate) {
-    const std::string version = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-    Load("[HKLM\\" + version + "]\n\"ProgramFilesDir\"=\"C:\\\\Program Files\"\n");
-    Show(107);
-    EXPECT_EQ(pages.GetText(PageId::PathEditPage, ctl::Edit1), "C:\\Program Files");
-    pages.SetText(PageId::PathEditPage, ctl::Edit1, "");
-    pages.SetText(PageId::PathEditPage, ctl::Edit2, "D:\\Common");
-    Apply();
-    EXPECT_EQ(Get(version, "ProgramFilesDir", hive::LocalMachine), SzValue("C:\\Program Files"));
-    EXPECT_EQ(Get(version, "CommonFilesDir", hive::LocalMachine), SzValue("D:\\Common"));
-
-    Show(120);
-    Type("");
-    Apply();
-    EXPECT_EQ(Class("Unknown", ""), (RegValue{regtype::Sz, {}}));
-    EXPECT_EQ(DateOf(120), kToday);
-
-    Show(112);
-    pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, -1);
-    Load(std::string("[HKCU\\") + kAdvanced + "]\n\"PersistBrowsers\"=dword:00000001\n");
-    Apply();
-    EXPECT_EQ(Get(kAdvanced, "PersistBrowsers"), DwordValue(1)) << "no choice, nothing written";
 }
 
 }  // namespace

@@ -248,43 +248,5 @@ TEST_F(LoginTest, AutomaticLoginCountRefusesWhatIsNoCountAndDeletesOnlyWhenEmpty
     EXPECT_TRUE(host.messageBoxes.empty());
 }
 
-TEST_F(LoginTest, CachedLoginsReadTheirTextAsANumberAndKeepOneNoItemHas) {
-    const std::pair<const char*, int> stored[] = {{"10", 10}, {"05", 5}, {" 7", 7}, {"99", -1}};
-    for (const auto& [text, item] : stored) {
-        Load(std::string("[HKLM\\") + kWinlogon + "]\n\"CachedLogonsCount\"=\"" + text + "\"\n");
-        Show(173);
-        EXPECT_EQ(pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::Combo1), item) << text;
-    }
-    Apply();
-    EXPECT_EQ(Get(kWinlogon, "CachedLogonsCount"), SzValue("99"));
-    // The logon window and unlock choices keep a number no item has, too.
-    Load(std::string("[HKLM\\") + kWinlogon +
-         "]\n\"LogonType\"=dword:2\n\"ForceUnlockLogon\"=dword:2\n");
-    for (TweakId id : {160u, 176u}) {
-        Show(id);
-        EXPECT_EQ(pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::Combo1), -1) << id;
-        Apply();
-    }
-    EXPECT_EQ(Get(kWinlogon, "LogonType"), DwordValue(2));
-    EXPECT_EQ(Get(kWinlogon, "ForceUnlockLogon"), DwordValue(2));
-    Show(173);
-    pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, 10);
-    Apply();
-    EXPECT_EQ(Get(kWinlogon, "CachedLogonsCount"), SzValue("10"));
-}
-
-TEST_F(LoginTest, CategoryListsItsTweaksWithTheirDates) {
-    Load("[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion]\n");
-    Show(166);
-    Apply();
-    const std::string listed = Show(155);
-    EXPECT_NE(listed.find("8 \"Show Options on Login Dialog Box\" | \"6/19/2006\""),
-              std::string::npos)
-        << listed;
-    EXPECT_NE(listed.find("9 \"Disable the Unread Mail Message on the Welcome Screen\" | "
-                          "\"3/5/2007\""),
-              std::string::npos);
-}
-
 }  // namespace
 }  // namespace tallowick

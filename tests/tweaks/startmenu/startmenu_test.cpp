@@ -12,7 +12,6 @@ namespace tallowick {
 namespace {
 
 const std::string kAdvanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
-const std::string kPolicies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 const std::string kMenuOrder = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder";
 
 class StartMenuTest : public TweakTest {
@@ -20,9 +19,6 @@ class StartMenuTest : public TweakTest {
     std::optional<RegValue> Get(const std::string& path, const char* name,
                                 RegKey root = hive::CurrentUser) {
         return ReadValue(registry, root, path, name);
-    }
-    void Edit(int edit, const std::string& text) {
-        pages.SetText(PageId::PathEditPage, edit, text);
     }
     void Tick(int row, bool on) {
         pages.ListSetCheckState(PageId::ValueListPage, ctl::ValueList, row, on);
@@ -45,41 +41,6 @@ TEST_F(StartMenuTest, CascadingFoldersClearOnlyAMenuInEachScope) {
     Show(186);
     Apply();
     EXPECT_EQ(Get(kAdvanced, "Start_ShowPrinters"), std::nullopt) << "none stays none";
-}
-
-TEST_F(StartMenuTest, NumberEditsDeleteWhenEmptyAndTakeTheLeadingDigits) {
-    Load("[HKCU\\" + kPolicies + "]\n\"MaxRecentDocs\"=dword:0000000f\n[HKLM\\" + kPolicies +
-         "]\n");
-    Show(179);
-    EXPECT_EQ(pages.GetText(PageId::PathEditPage, ctl::Edit1), "15");
-    const std::pair<const char*, std::optional<RegValue>> typed[] = {
-        {"", std::nullopt}, {"abc", DwordValue(0)}, {"25x", DwordValue(25)}};
-    for (const auto& [text, stored] : typed) {
-        Edit(ctl::Edit1, text);
-        Edit(ctl::Edit2, text);
-        Apply();
-        EXPECT_EQ(Get(kPolicies, "MaxRecentDocs"), stored) << text;
-        EXPECT_EQ(Get(kPolicies, "MaxRecentDocs", hive::LocalMachine), stored) << text;
-    }
-}
-
-TEST_F(StartMenuTest, InverseBoxesAndTheBannerReadEitherType) {
-    Load("[HKCU\\" + kAdvanced + "]\n[HKCU\\" + kPolicies +
-         "]\n\"NoStartBanner\"=dword:00000001\n[HKU\\S-1-5-21-839522115-1547161642-725345543-"
-         "1003\\" +
-         kPolicies + "]\n");
-    Show(191);
-    EXPECT_FALSE(Checked()) << "a missing value is not ticked";
-    Apply();
-    EXPECT_EQ(Get(kAdvanced, "EnableBalloonTips"), DwordValue(1));
-    Show(195);
-    EXPECT_TRUE(Checked()) << "a number stored as a DWORD";
-    Apply();
-    EXPECT_EQ(Get(kPolicies, "NoStartBanner"), (RegValue{regtype::Binary, {1, 0, 0, 0}}));
-    EXPECT_FALSE(ReadValue(registry, hive::Users,
-                           "S-1-5-21-839522115-1547161642-725345543-1003\\" + kPolicies,
-                           "NoStartBanner"))
-        << "another user's hive is not touched";
 }
 
 // Scrolling is the current user's own setting: other users' hives are neither read nor written.
@@ -152,18 +113,6 @@ TEST_F(StartMenuTest, SortOrdersGoWithTheirSubkeysAndNeedMenuOrder) {
     Apply();
     EXPECT_FALSE(KeyExists(registry, hive::CurrentUser, kMenuOrder + "\\Start Menu"));
     EXPECT_TRUE(KeyExists(registry, hive::CurrentUser, kMenuOrder + "\\Favorites"));
-}
-
-TEST_F(StartMenuTest, MyComputerMakesNonEnumBelowPoliciesInEachScope) {
-    const std::string policies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies";
-    Load("[HKCU\\" + policies + "]\n[HKLM\\" + policies + "]\n");
-    Show(201);
-    Check(true);
-    Apply();
-    EXPECT_EQ(Get(policies + "\\NonEnum", "{20D04FE0-3AEA-1069-A2D8-08002B30309D}"), DwordValue(1));
-    EXPECT_EQ(
-        Get(policies + "\\NonEnum", "{20D04FE0-3AEA-1069-A2D8-08002B30309D}", hive::LocalMachine),
-        DwordValue(0));
 }
 
 }  // namespace

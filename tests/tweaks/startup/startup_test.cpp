@@ -33,28 +33,6 @@ class StartupTest : public TweakTest {
     }
 };
 
-TEST_F(StartupTest, BinaryTextsAndNumbersNoItemHas) {
-    const std::string system = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-    const std::string prefetch =
-        "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory "
-        "Management\\PrefetchParameters";
-    Load("[HKCU\\" + system + "]\n\"UndockWithoutLogon\"=dword:00000001\n[HKLM\\" + system +
-         "]\n[HKLM\\SOFTWARE\\Microsoft\\Ole]\n\"EnableRemoteConnect\"=\"n\"\n[HKLM\\" + prefetch +
-         "]\n\"EnablePrefetcher\"=dword:00000007\n");
-    Show(212);
-    EXPECT_TRUE(Checked()) << "a number stored as a DWORD";
-    Apply();
-    EXPECT_EQ(ReadValue(registry, hive::CurrentUser, system, "UndockWithoutLogon"),
-              (RegValue{regtype::Binary, {1, 0, 0, 0}}));
-    EXPECT_EQ(ReadValue(registry, hive::LocalMachine, system, "UndockWithoutLogon"),
-              (RegValue{regtype::Binary, {0, 0, 0, 0}}));
-    Show(217);
-    EXPECT_FALSE(Checked()) << "only \"N\" in upper case";
-
-    Show(221);
-    EXPECT_EQ(Selected(), 0) << "a mode Windows does not have";
-}
-
 TEST_F(StartupTest, BootMenuChangesOnlyTheTimeoutOfTheBootLoader) {
     std::string expected = kStandard;
     expected.replace(expected.find("30"), 2, "0");

@@ -14,7 +14,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::string kCrash = "SYSTEM\\CurrentControlSet\\Control\\CrashControl";
 const std::string kApplet = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
 const std::string kNew = "Directory\\Background\\shellex\\ContextMenuHandlers\\New";
 const std::string kTerminal = "SYSTEM\\CurrentControlSet\\Control\\Terminal Server";
@@ -27,30 +26,6 @@ class TroubleshootingTest : public TweakTest {
         return ReadValue(registry, root, path, name);
     }
 };
-
-TEST_F(TroubleshootingTest, CrashChoicesShowTheStoredIndexAndDumpFoldersArePickedAsFolders) {
-    Load("[HKLM\\" + kCrash + "]\n\"CrashDumpEnabled\"=dword:3\n\"Overwrite\"=dword:7\n");
-    EXPECT_EQ(Show(277),
-              Page(277, "ComboCheckPage (172)",
-                   "  1014 static \"The Dump Creation Mode:\"\n  1021 combo \"Small memory dump\" "
-                   "sel 3 of 4: \"None\", \"Complete memory dump\", \"Kernal memory dump\", "
-                   "\"Small memory dump\"\n  1024 static \"Note:\\n\\tyou may need to restart or "
-                   "log out of Windows for the change to take effect.\"\n",
-                   false));
-    // A number no item has shows no item, and no item writes nothing.
-    Show(275);
-    Apply();
-    EXPECT_EQ(Get(kCrash, "Overwrite"), DwordValue(7));
-    EXPECT_EQ(DateOf(275), kToday);
-
-    Show(279);
-    host.folderAnswers.push_back("C:\\WINDOWS\\Dumps");
-    core.OnPageButton(PageId::PathEditPage, ctl::Browse1);
-    ASSERT_EQ(host.pickerCalls.size(), 1u);
-    EXPECT_EQ(host.pickerCalls[0].picker, FakeHost::Picker::Folder);
-    Apply();
-    EXPECT_EQ(Get(kCrash, "MinidumpDir"), SzValue("%SystemRoot%\\Dumps", regtype::ExpandSz));
-}
 
 TEST_F(TroubleshootingTest, RemoteAssistanceShowsOnlyWhatATickedBoxWritesAndIsForXpOnly) {
     Load("[HKLM\\" + kTerminal +
@@ -170,10 +145,6 @@ TEST_F(TroubleshootingTest, OfficeBarClearTicksTheBoxAndTaskbarKeyFollowsTheVers
 
 TEST_F(TroubleshootingTest, RegistryEditorRepairDeletesTheSavedStateAndDatesOnlyTheSelectedNode) {
     const std::string key = "HKEY_CURRENT_USER\\" + kApplet;
-    for (TweakId id : {TweakId{28}, TweakId{293}}) {
-        EXPECT_EQ(Show(id), Page(id, "MultiCheckPage (170)",
-                                 "  1013 checkbox [ ] \"Repair the Registry Editor .\"\n", false));
-    }
     Load("[HKCU\\" + kApplet + "]\n\"View\"=hex:2c,00\n\"LastKey\"=\"x\"\n");
     Show(293);  // left clear: nothing is done, but the date is recorded
     Apply();
