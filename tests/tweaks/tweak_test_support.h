@@ -60,11 +60,29 @@ class TweakTest : public ::testing::Test {
         }
         return false;
     }
+    // The value at root\path, or nullopt; without a root, in the hive the category mostly
+    // writes.
+    std::optional<RegValue> Get(const std::string& path, const char* name, RegKey root = 0) {
+        return ReadValue(registry, root ? root : usualHive, path, name);
+    }
     bool Checked(int box = ctl::MainCheck) { return pages.IsChecked(PageId::MultiCheckPage, box); }
     void Check(bool on, int box = ctl::MainCheck) {
         pages.SetCheck(PageId::MultiCheckPage, box, on);
     }
     void Type(const std::string& text) { pages.SetText(PageId::PathEditPage, ctl::Edit1, text); }
+    void Type(int edit, const std::string& text) {
+        pages.SetText(PageId::PathEditPage, edit, text);
+    }
+    std::string Edit(int edit) { return pages.GetText(PageId::PathEditPage, edit); }
+    int Selected(int combo = ctl::Combo1) {
+        return pages.ComboGetCurSel(PageId::ComboCheckPage, combo);
+    }
+    void Select(int index, int combo = ctl::Combo1) {
+        pages.ComboSetCurSel(PageId::ComboCheckPage, combo, index);
+    }
+    void Tick(int row, bool on) {
+        pages.ListSetCheckState(PageId::ValueListPage, ctl::ValueList, row, on);
+    }
     // Exactly one alert was shown, with this text, as every handler shows them; then forgets it.
     void ExpectAlert(const std::string& text) {
         ASSERT_EQ(host.messageBoxes.size(), 1u);
@@ -75,6 +93,7 @@ class TweakTest : public ::testing::Test {
         host.messageBoxes.clear();
     }
 
+    RegKey usualHive = hive::LocalMachine;
     MemoryRegistry registry;
     FakeHost host;
     MemoryPages pages{PageLayouts()};

@@ -15,16 +15,7 @@ constexpr const char* kDesktop = "Control Panel\\Desktop";
 
 class AppearanceTest : public TweakTest {
   protected:
-    std::optional<RegValue> Get(const std::string& path, const char* name,
-                                RegKey root = hive::CurrentUser) {
-        return ReadValue(registry, root, path, name);
-    }
-    int Selected(int combo = ctl::Combo1) {
-        return pages.ComboGetCurSel(PageId::ComboCheckPage, combo);
-    }
-    void Select(int index, int combo = ctl::Combo1) {
-        pages.ComboSetCurSel(PageId::ComboCheckPage, combo, index);
-    }
+    AppearanceTest() { usualHive = hive::CurrentUser; }
 };
 
 RegValue Bytes(std::vector<std::uint8_t> bytes) {

@@ -18,10 +18,7 @@ constexpr const char* kRecycleBin = "CLSID\\{645FF040-5081-101B-9F08-00AA002F954
 
 class DesktopTest : public TweakTest {
   protected:
-    std::optional<RegValue> Get(const std::string& path, const char* name,
-                                RegKey root = hive::CurrentUser) {
-        return ReadValue(registry, root, path, name);
-    }
+    DesktopTest() { usualHive = hive::CurrentUser; }
     // The names of the keys directly below `path`, in the letter case they were made in.
     std::vector<std::string> Subkeys(RegKey root, const std::string& path) {
         std::vector<std::string> names;

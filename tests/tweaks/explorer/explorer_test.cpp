@@ -14,15 +14,9 @@ namespace {
 
 class ExplorerTest : public TweakTest {
   protected:
-    std::optional<RegValue> Get(const std::string& path, const char* name,
-                                RegKey root = hive::CurrentUser) {
-        return ReadValue(registry, root, path, name);
-    }
+    ExplorerTest() { usualHive = hive::CurrentUser; }
     std::optional<RegValue> Class(const std::string& path, const char* name) {
         return ReadValue(registry, hive::ClassesRoot, path, name);
-    }
-    void Tick(int row, bool on) {
-        pages.ListSetCheckState(PageId::ValueListPage, ctl::ValueList, row, on);
     }
 };
 

@@ -17,16 +17,8 @@ constexpr const char* kDesktop = ".DEFAULT\\Control Panel\\Desktop";
 
 class LoginTest : public TweakTest {
   protected:
-    std::optional<RegValue> Get(const std::string& path, const char* name,
-                                RegKey root = hive::LocalMachine) {
-        return ReadValue(registry, root, path, name);
-    }
     std::optional<RegValue> Default(const char* name) {
         return ReadValue(registry, hive::Users, kDesktop, name);
-    }
-    std::string Edit(int edit) { return pages.GetText(PageId::PathEditPage, edit); }
-    void Type(int edit, const std::string& text) {
-        pages.SetText(PageId::PathEditPage, edit, text);
     }
     bool Ticked() { return pages.IsChecked(PageId::PathEditPage, ctl::MainCheck); }
     int Colour() { return pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::ColourCombo); }

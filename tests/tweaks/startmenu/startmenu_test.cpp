@@ -16,13 +16,7 @@ const std::string kMenuOrder = "Software\\Microsoft\\Windows\\CurrentVersion\\Ex
 
 class StartMenuTest : public TweakTest {
   protected:
-    std::optional<RegValue> Get(const std::string& path, const char* name,
-                                RegKey root = hive::CurrentUser) {
-        return ReadValue(registry, root, path, name);
-    }
-    void Tick(int row, bool on) {
-        pages.ListSetCheckState(PageId::ValueListPage, ctl::ValueList, row, on);
-    }
+    StartMenuTest() { usualHive = hive::CurrentUser; }
 };
 
 // A link (1) is shown clear, and clearing the box must not hide the folder.

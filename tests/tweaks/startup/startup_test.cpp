@@ -18,8 +18,6 @@ constexpr const char* kStandard =
 
 class StartupTest : public TweakTest {
   protected:
-    void Select(int item) { pages.ComboSetCurSel(PageId::ComboCheckPage, ctl::Combo1, item); }
-    int Selected() { return pages.ComboGetCurSel(PageId::ComboCheckPage, ctl::Combo1); }
     bool Ticked() { return pages.IsChecked(PageId::ComboCheckPage, ctl::MainCheck); }
     void Tick(bool on) { pages.SetCheck(PageId::ComboCheckPage, ctl::MainCheck, on); }
     // The boot file after showing the page, setting it and applying.

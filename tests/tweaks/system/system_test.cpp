@@ -22,20 +22,12 @@ constexpr const char* kPower = "Control Panel\\PowerCfg";
 
 class SystemTest : public TweakTest {
   protected:
-    std::optional<RegValue> Get(const std::string& path, const char* name,
-                                RegKey root = hive::LocalMachine) {
-        return ReadValue(registry, root, path, name);
-    }
     int Selected(int combo, PageId page = PageId::EditComboPage) {
         return pages.ComboGetCurSel(page, combo);
     }
     void Select(int combo, int item, PageId page = PageId::EditComboPage) {
         pages.ComboSetCurSel(page, combo, item);
     }
-    void Type(int edit, const std::string& text) {
-        pages.SetText(PageId::PathEditPage, edit, text);
-    }
-    std::string Edit(int edit) { return pages.GetText(PageId::PathEditPage, edit); }
     std::string Machine() { return Export(hive::LocalMachine, ""); }
 };
 
@@ -84,17 +76,6 @@ TEST_F(SystemTest, FileProtectionPolicyKeyGoesOnlyWhenNothingIsLeftInIt) {
         EXPECT_TRUE(KeyExists(registry, hive::LocalMachine, "SOFTWARE\\Policies\\Microsoft"));
         EXPECT_EQ(Get(kWinlogon, "SFCScan"), std::nullopt);
     }
-
-    // The Windows folder is kept as "%SystemRoot%" only as the system spells it.
-    host.windowsDirectory = "C:\\WINDOWS";
-    Load(policy + "\"SFCDllCacheDir\"=\"%SystemRoot%\\\\cache\"\n");
-    Show(255);
-    EXPECT_EQ(Edit(ctl::Edit1), "C:\\WINDOWS\\cache");
-    Apply();
-    EXPECT_EQ(Get(kWinlogon, "SFCDllCacheDir"), SzValue("%SystemRoot%\\cache"));
-    Type(ctl::Edit1, "c:\\windows\\cache");
-    Apply();
-    EXPECT_EQ(Get(kPolicy, "SFCDllCacheDir"), SzValue("c:\\windows\\cache"));
 }
 
 TEST_F(SystemTest, WindowsKeysChangeOnlyTheirOwnEntriesOfTheKeyboardMap) {

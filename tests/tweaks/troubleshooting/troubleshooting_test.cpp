@@ -19,13 +19,7 @@ const std::string kNew = "Directory\\Background\\shellex\\ContextMenuHandlers\\N
 const std::string kTerminal = "SYSTEM\\CurrentControlSet\\Control\\Terminal Server";
 const std::string kAutoRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\Explorer";
 
-class TroubleshootingTest : public TweakTest {
-  protected:
-    std::optional<RegValue> Get(const std::string& path, const char* name,
-                                RegKey root = hive::LocalMachine) {
-        return ReadValue(registry, root, path, name);
-    }
-};
+using TroubleshootingTest = TweakTest;
 
 TEST_F(TroubleshootingTest, RemoteAssistanceShowsOnlyWhatATickedBoxWritesAndIsForXpOnly) {
     Load("[HKLM\\" + kTerminal +
