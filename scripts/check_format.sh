@@ -6,11 +6,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 format=${CLANG_FORMAT:-clang-format}
-status=0
-while IFS= read -r file; do
-    if ! "$format" --dry-run --Werror "$file" >/dev/null 2>&1; then
-        echo "not formatted: $file"
-        status=1
-    fi
-done < <(git ls-files '*.cpp' '*.h')
-exit $status
+if ! out=$(git ls-files -z '*.cpp' '*.h' | xargs -0 "$format" --dry-run --Werror 2>&1); then
+    printf '%s\n' "$out" | grep -oE '^[^: ]+\.(cpp|h):' | sort -u | sed 's/:$//; s/^/not formatted: /'
+    exit 1
+fi
