@@ -486,7 +486,97 @@ void CloseDialog(HWND dialog, int id) {
     EXPECT_TRUE(dv::WaitUntil([dialog] { return !IsWindow(dialog); }, 10000));
 }
 
-TEST_F(ProgramTest, PreviewApplyUndoAndAnExportThatWinesRegeditImports) {
+// The Linux path of a file or folder of this prefix, from Wine's own mapping; "" when
+// not under Wine.
+std::string UnixPath(const std::string& path) {
+    using ToUnix = char*(CDECL*)(LPCWSTR);
+    const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix)
+        return {};
+    const std::wstring wide(path.begin(), path.end());  // the test's paths are ASCII
+    char* unix = toUnix(wide.c_str());
+    if (!unix)
+        return {};
+    std::string out = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+// The same file as every Wine prefix names it: drive Z: is the Linux root.
+std::string ThroughDriveZ(std::string unix) {
+    for (char& c : unix) {
+        if (c == '/')
+            c = '\\';
+    }
+    return "Z:" + unix;
+}
+
+// Runs Wine's regedit of this prefix with `arguments` and waits for it.
+bool RunRegedit(const std::string& arguments) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    dv::Process regedit = dv::Process::Start(std::string(windows) + "\\regedit.exe", arguments);
+    return regedit && regedit.Wait(30000);
+}
+
+// Imports `regFile` with Wine's own regedit into a new prefix made under the build folder
+// (never the one the program runs in), and writes that prefix's `key` to `dump` with
+// regedit /e. Only a Wine started with another WINEPREFIX sees another registry, so the
+// Linux shell does it (Wine starts Linux programs too), told to forget this prefix's
+// server; it says it is done in a file, since Wine does not wait for Linux processes.
+bool ImportIntoFreshPrefix(const std::string& folder, const std::string& regFile,
+                           const std::string& key, const std::string& dump) {
+    const std::string prefix = UnixPath(BuildFolder()) + "/wine-import-prefix";
+    const std::string script = folder + "\\import.sh", done = folder + "\\import.done";
+    const std::string text =
+        "PATH=/usr/bin:/bin\n"
+        "unset WINESERVERSOCKET WINELOADERNOEXEC\n"
+        "export WINEPREFIX='" +
+        prefix +
+        "' WINEARCH=win64 WINEDEBUG=-all "
+        "WINEDLLOVERRIDES='mscoree,mshtml='\n"
+        "rm -rf \"$WINEPREFIX\" && mkdir -p \"$WINEPREFIX\" && wineboot -i >/dev/null 2>&1 &&\n"
+        "  wine regedit /s '" +
+        ThroughDriveZ(UnixPath(regFile)) +
+        "' &&\n"
+        "  wine regedit /e '" +
+        ThroughDriveZ(UnixPath(folder)) + "\\" + dump.substr(dump.find_last_of('\\') + 1) + "' '" +
+        key +
+        "'\n"
+        "status=$?\n"
+        "wineserver -w\n"
+        "rm -rf \"$WINEPREFIX\"\n"
+        "echo $status >'" +
+        UnixPath(folder) + "/import.done'\n";
+    HANDLE file = CreateFileA(script.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const bool saved =
+        file != INVALID_HANDLE_VALUE &&
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+        written == text.size();
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (!saved || prefix.size() < 2)
+        return false;
+    std::string command = "/bin/sh \"" + UnixPath(script) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION shell{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &shell)) {
+        return false;
+    }
+    CloseHandle(shell.hThread);
+    CloseHandle(shell.hProcess);
+    // A new prefix takes half a minute or more on a busy machine.
+    return dv::WaitUntil([&] { return FileExists(done); }, 300000) &&
+           ReadFileText(done).rfind("0", 0) == 0;
+}
+
+TEST_F(ProgramTest, PreviewApplyUndoAndAnExportThatWinesRegeditImportsElsewhere) {
+    // The key holds only what the test puts there, so it can be compared whole.
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Console");
     SetDword(HKEY_CURRENT_USER, "Console", "QuickEdit", 0);
     HWND main = StartMain();
     ASSERT_TRUE(main);
@@ -549,15 +639,35 @@ TEST_F(ProgramTest, PreviewApplyUndoAndAnExportThatWinesRegeditImports) {
               std::string::npos)
         << text;
 
-    // Wine's own regedit imports it to the same state.
+    // Wine's own regedit, in a prefix of its own, imports it to the key this prefix holds,
+    // both written out whole by regedit /e.
+    const std::string here = folder_ + "\\here.reg", there = folder_ + "\\there.reg";
+    ASSERT_TRUE(RunRegedit("/e \"" + here + "\" \"HKEY_CURRENT_USER\\Console\""));
     SetDword(HKEY_CURRENT_USER, "Console", "QuickEdit", 0);
-    char windows[MAX_PATH] = {};
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    dv::Process regedit =
-        dv::Process::Start(std::string(windows) + "\\regedit.exe", "/s \"" + exported + "\"");
-    ASSERT_TRUE(regedit) << regedit.error();
-    EXPECT_TRUE(regedit.Wait(30000));
-    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 1u);
+    ASSERT_TRUE(ImportIntoFreshPrefix(folder_, exported, "HKEY_CURRENT_USER\\Console", there));
+    EXPECT_NE(ReadFileText(here), "");
+    EXPECT_EQ(ReadFileText(there), ReadFileText(here));
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, "Console", "QuickEdit"), 0u)
+        << "the import went to the program's prefix";
+}
+
+// The window that has the keyboard focus in the thread that owns `window`.
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                              : nullptr;
+}
+
+// The pixels of `window` on the screen that have the colour `rgb`.
+int PixelsOfColour(HWND window, COLORREF rgb) {
+    const auto image = dv::CaptureWindow(window);
+    int count = 0;
+    for (std::size_t i = 0; image && i + 2 < image->rgb.size(); i += 3) {
+        count += image->rgb[i] == GetRValue(rgb) && image->rgb[i + 1] == GetGValue(rgb) &&
+                 image->rgb[i + 2] == GetBValue(rgb);
+    }
+    return count;
 }
 
 TEST_F(ProgramTest, TheSearchBoxSelectsMatchesInTreeOrderAndWraps) {
@@ -574,29 +684,70 @@ TEST_F(ProgramTest, TheSearchBoxSelectsMatchesInTreeOrderAndWraps) {
     auto waitSelected = [&](TweakId id) {
         return dv::WaitUntil([&] { return selected() == id; }, 5000);
     };
+    auto focusOn = [&](HWND window) {
+        return dv::WaitUntil([&] { return FocusOf(main) == window; }, 5000);
+    };
+
+    // The cue the empty box shows, read from the box itself.
+    dv::RemoteMemory cue = dv::RemoteMemory::ForWindow(search, 256);
+    ASSERT_TRUE(cue);
+    DWORD_PTR answered = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(search, EM_GETCUEBANNER, cue.Param(), 128, SMTO_ABORTIFHUNG,
+                                    5000, &answered));
+    wchar_t shown[128] = {};
+    ASSERT_TRUE(cue.Read(0, shown, sizeof shown - sizeof(wchar_t)));
+    EXPECT_EQ(std::wstring(shown), L"Search settings");
 
     ASSERT_TRUE(dv::SetText(search, "quick edit the command"));
     EXPECT_TRUE(waitSelected(11)) << selected();
     EXPECT_TRUE(dv::FindControl(main, kMainCheck)) << "its page shows";
     Shot(main, "search");
 
-    // F3 goes on to the next match and comes round to the first again.
+    // F3, pressed in the tree, takes the focus to the box and goes on to the next match,
+    // coming round to the first again.
     ASSERT_TRUE(dv::SetText(search, "command prompt"));
     const TweakId first = selected();
     std::vector<TweakId> seen{first};
+    PostMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tree), TRUE);
+    ASSERT_TRUE(focusOn(tree));
     for (int i = 0; i < 40 && (seen.size() == 1 || seen.back() != first); ++i) {
-        PostMessageA(search, WM_KEYDOWN, VK_F3, 0);
+        PostMessageA(i == 0 ? tree : search, WM_KEYDOWN, VK_F3, 0);
         ASSERT_TRUE(dv::WaitUntil([&] { return selected() != seen.back(); }, 5000));
         seen.push_back(selected());
     }
+    EXPECT_TRUE(focusOn(search));
     EXPECT_GT(seen.size(), 2u);
     EXPECT_EQ(seen.back(), first) << "F3 wraps round";
 
-    // No match leaves the selection where it was, and the tree keeps its items.
+    // Ctrl+F, typed on the keyboard while the tree has the focus, does the same.
+    PostMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tree), TRUE);
+    ASSERT_TRUE(focusOn(tree));
+    SetForegroundWindow(main);
+    INPUT keys[4] = {};
+    const WORD typed[4] = {VK_CONTROL, 'F', 'F', VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = typed[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+    EXPECT_TRUE(focusOn(search));
+    EXPECT_TRUE(waitSelected(seen[1])) << selected();
+
+    // No match leaves the selection where it was, colours the box, and the tree keeps its
+    // items; a match takes the colour away again.
+    const COLORREF missed = RGB(255, 200, 200);
+    EXPECT_EQ(PixelsOfColour(search, missed), 0);
+    const TweakId before = selected();
     ASSERT_TRUE(dv::SetText(search, "no node says this"));
     EXPECT_TRUE(dv::Answers(main));
-    EXPECT_EQ(selected(), first);
+    EXPECT_EQ(selected(), before);
+    EXPECT_GT(PixelsOfColour(search, missed), 0);
+    Shot(main, "search-no-match");
     EXPECT_EQ(dv::TreeItems(tree)->size(), items->size());
+    ASSERT_TRUE(dv::SetText(search, "quick edit"));
+    EXPECT_TRUE(waitSelected(11));
+    EXPECT_EQ(PixelsOfColour(search, missed), 0);
 }
 
 }  // namespace
