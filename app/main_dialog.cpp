@@ -155,10 +155,13 @@ BOOL MainDialog::OnInitDialog() {
     DialogText text(window_);
     core_.Lang().TranslateDialog(text, IDD_MAIN);
 
-    if (CreatePages()) {
-        pages_.SetWindows(pageWindows_, window_);
-        Guarded([this] { core_.OpenPages(RegisterAllCategories); });
-    }
+    // Pages are made when first needed: a combo box costs a window of its own for its list,
+    // and most pages are never looked at in a run. They take their place in the window
+    // order (which is the tab order) after what exists now, as if made here.
+    pagesAfter_ = GetWindow(GetWindow(window_, GW_CHILD), GW_HWNDLAST);
+    pages_.SetWindows({}, window_);
+    pages_.SetPageFactory([this](PageId id) { return CreatePage(id); });
+    Guarded([this] { core_.OpenPages(RegisterAllCategories); });
     CreateChangeControls();
     CenterOnScreen();
     // Not the tree: a tree view selects its first item when it gets the focus, and nothing
@@ -237,22 +240,28 @@ void MainDialog::BuildTree() {
     InvalidateRect(tree_.Window(), nullptr, TRUE);
 }
 
-bool MainDialog::CreatePages() {
+HWND MainDialog::CreatePage(PageId id) {
+    HWND page = CreatePageDialog(id, window_, PageProc, reinterpret_cast<LPARAM>(this));
+    if (!page)
+        return nullptr;
+    HWND after = pagesAfter_;
     for (const PageSpec& layout : PageLayouts()) {
-        if (layout.page == PageId::MainDialog)
-            continue;
-        HWND page =
-            CreatePageDialog(layout.page, window_, PageProc, reinterpret_cast<LPARAM>(this));
-        if (!page)
-            return false;
-        pageWindows_[layout.page] = page;
-        if (!SkinPage(page, layout.page)) {
-            // The page stays, unusable, so the program goes on without it.
-            MessageBoxA(page, ResourceString(IDS_SKIN_FAILURE).c_str(), "", MB_OK);
-            EnableWindow(page, FALSE);
-        }
+        if (layout.page == id)
+            break;
+        if (auto made = pageWindows_.find(layout.page); made != pageWindows_.end())
+            after = made->second;
     }
-    return true;
+    if (after)
+        SetWindowPos(page, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    pageWindows_[id] = page;
+    for (int delta : splitterMoves_)
+        MovePage(page, delta);
+    if (!SkinPage(page, id)) {
+        // The page stays, unusable, so the program goes on without it.
+        MessageBoxA(page, ResourceString(IDS_SKIN_FAILURE).c_str(), "", MB_OK);
+        EnableWindow(page, FALSE);
+    }
+    return page;
 }
 
 bool MainDialog::SkinPage(HWND page, PageId id) {
@@ -522,28 +531,30 @@ void MainDialog::OnSplitterMoved(int delta) {
     RECT area = tree_.Area();
     area.right += delta;
     tree_.Place(area);
-    for (const auto& [id, page] : pageWindows_) {
-        RECT frame = RectInParent(page);
-        const int width = frame.right - frame.left;
-        frame.left += delta;
-        MoveWindow(page, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                   FALSE);
-        if (width <= 0)
-            continue;
-        const int shift = delta * 100 / width;
-        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT r = RectInParent(child);
-            // A combo's window reaches down over its list; keep that height.
-            RECT dropped;
-            if (SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0,
-                             reinterpret_cast<LPARAM>(&dropped)))
-                r.bottom = r.top + (dropped.bottom - dropped.top);
-            MoveWindow(child, r.left + shift, r.top, r.right - r.left - shift, r.bottom - r.top,
-                       FALSE);
-        }
-    }
+    splitterMoves_.push_back(delta);
+    for (const auto& [id, page] : pageWindows_)
+        MovePage(page, delta);
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
+}
+
+void MainDialog::MovePage(HWND page, int delta) {
+    RECT frame = RectInParent(page);
+    const int width = frame.right - frame.left;
+    frame.left += delta;
+    MoveWindow(page, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+               FALSE);
+    if (width <= 0)
+        return;
+    const int shift = delta * 100 / width;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r = RectInParent(child);
+        // A combo's window reaches down over its list; keep that height.
+        RECT dropped;
+        if (SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)))
+            r.bottom = r.top + (dropped.bottom - dropped.top);
+        MoveWindow(child, r.left + shift, r.top, r.right - r.left - shift, r.bottom - r.top, FALSE);
+    }
 }
 
 }  // namespace tallowick

@@ -50,8 +50,11 @@ class MainDialog {
     void CreateSplitter();
     void SetUpTree();
     void BuildTree();
-    bool CreatePages();
+    // Makes a page when it is first needed; null when its dialog cannot be created.
+    HWND CreatePage(PageId id);
     bool SkinPage(HWND page, PageId id);
+    // Moves a page and its controls as a drag of the splitter by `delta` pixels does.
+    static void MovePage(HWND page, int delta);
     // The keyboard and mouse filter; true when the message is used up.
     bool PreTranslate(MSG& message);
     void OnSelect();
@@ -79,8 +82,10 @@ class MainDialog {
     SplashScreen splash_;
     SplitterBar splitter_;
     TreeList tree_;
-    std::map<PageId, HWND> pageWindows_;
-    std::vector<HTREEITEM> treeItems_;  // by index into TreeNodes()
+    std::map<PageId, HWND> pageWindows_;  // the pages made so far
+    std::vector<int> splitterMoves_;      // every drag so far, for pages made later
+    HWND pagesAfter_ = nullptr;           // the pages come after this window in the z-order
+    std::vector<HTREEITEM> treeItems_;    // by index into TreeNodes()
     HWND search_ = nullptr;
     bool searchMissed_ = false;  // the box is coloured while its text matches no node
     HBRUSH missBrush_ = nullptr;

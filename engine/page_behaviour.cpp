@@ -48,6 +48,47 @@ void HideAll(Pages& pages, PageId page, std::initializer_list<int> ids) {
         pages.ShowControl(page, id, false);
 }
 
+// Hides one page and what a handler may have shown on it, and enables again what a handler
+// may have disabled.
+void ResetPage(Pages& pages, PageId page) {
+    pages.ShowPage(page, false);
+    switch (page) {
+        case PageId::ListPage:
+            HideAll(pages, page, {ctl::List, ctl::MainCheck});
+            break;
+        case PageId::MultiCheckPage:
+            HideAll(pages, page,
+                    {ctl::MainCheck, ctl::SecondCheck, ctl::Check3, ctl::Check4, ctl::Check5,
+                     ctl::Check6, ctl::Check7, ctl::Check8, ctl::Check9, ctl::Check10, ctl::Note});
+            break;
+        case PageId::PathEditPage:
+            HideAll(
+                pages, page,
+                {ctl::MainCheck, ctl::Label1, ctl::Edit1, ctl::Browse1, ctl::Label2, ctl::Edit2,
+                 ctl::Browse2, ctl::Label3, ctl::Edit3, ctl::Browse3, ctl::SecondCheck, ctl::Note});
+            // A checkbox that switches these may have left them disabled.
+            for (int id : {ctl::Edit1, ctl::Edit2, ctl::Browse1})
+                pages.EnableControl(page, id, true);
+            break;
+        case PageId::ComboCheckPage:
+            HideAll(pages, page,
+                    {ctl::Label1, ctl::Label2, ctl::MainCheck, ctl::Combo1, ctl::Combo2,
+                     ctl::ColourCombo, ctl::Note});
+            pages.EnableControl(page, ctl::Combo1, true);
+            break;
+        case PageId::ValueListPage:
+            pages.ShowControl(page, ctl::ValueList, false);
+            break;
+        case PageId::EditComboPage:
+            // Shown whole whenever it is shown, except the two alternatives of its first row;
+            // so are SixPathPage and SixComboPage, without alternatives.
+            HideAll(pages, page, {ctl::Edit1, ctl::Combo4});
+            break;
+        default:
+            break;
+    }
+}
+
 std::string Quoted(const std::optional<std::string>& path) {
     return path ? "\"" + *path + "\"" : std::string();
 }
@@ -55,58 +96,23 @@ std::string Quoted(const std::optional<std::string>& path) {
 }  // namespace
 
 void InitialisePage(Pages& pages, PageId page) {
-    if (page == PageId::ComboCheckPage)
+    ResetPage(pages, page);
+    if (page == PageId::ComboCheckPage) {
         FillColorCombo(pages, PageId::ComboCheckPage, ctl::ColourCombo);
-    if (page != PageId::CheckComboPage)
-        return;
-    pages.ComboReset(PageId::CheckComboPage, ctl::Combo1);
-    std::vector<std::string> numbers;
-    for (int n = 0; n <= kLargestComboNumber; ++n)
-        numbers.push_back(std::to_string(n));
-    pages.ComboAddStrings(PageId::CheckComboPage, ctl::Combo1, numbers);
-}
-
-void InitialisePages(Pages& pages) {
-    InitialisePage(pages, PageId::ComboCheckPage);
-    InitialisePage(pages, PageId::CheckComboPage);
+    } else if (page == PageId::CheckComboPage) {
+        pages.ComboReset(PageId::CheckComboPage, ctl::Combo1);
+        std::vector<std::string> numbers;
+        for (int n = 0; n <= kLargestComboNumber; ++n)
+            numbers.push_back(std::to_string(n));
+        pages.ComboAddStrings(PageId::CheckComboPage, ctl::Combo1, numbers);
+    }
 }
 
 void ResetPages(Pages& pages) {
-    pages.ShowPage(PageId::ListPage, false);
-    HideAll(pages, PageId::ListPage, {ctl::List, ctl::MainCheck});
-
-    pages.ShowPage(PageId::MultiCheckPage, false);
-    HideAll(pages, PageId::MultiCheckPage,
-            {ctl::MainCheck, ctl::SecondCheck, ctl::Check3, ctl::Check4, ctl::Check5, ctl::Check6,
-             ctl::Check7, ctl::Check8, ctl::Check9, ctl::Check10, ctl::Note});
-
-    pages.ShowPage(PageId::PathEditPage, false);
-    HideAll(pages, PageId::PathEditPage,
-            {ctl::MainCheck, ctl::Label1, ctl::Edit1, ctl::Browse1, ctl::Label2, ctl::Edit2,
-             ctl::Browse2, ctl::Label3, ctl::Edit3, ctl::Browse3, ctl::SecondCheck, ctl::Note});
-    // A checkbox that switches these may have left them disabled.
-    for (int id : {ctl::Edit1, ctl::Edit2, ctl::Browse1})
-        pages.EnableControl(PageId::PathEditPage, id, true);
-
-    pages.ShowPage(PageId::ComboCheckPage, false);
-    HideAll(pages, PageId::ComboCheckPage,
-            {ctl::Label1, ctl::Label2, ctl::MainCheck, ctl::Combo1, ctl::Combo2, ctl::ColourCombo,
-             ctl::Note});
-    pages.EnableControl(PageId::ComboCheckPage, ctl::Combo1, true);
-
-    pages.ShowPage(PageId::ValueListPage, false);
-    pages.ShowControl(PageId::ValueListPage, ctl::ValueList, false);
-
-    // These pages show every control whenever they are shown, except the two alternatives
-    // of EditComboPage's first row.
-    pages.ShowPage(PageId::SixPathPage, false);
-    pages.ShowPage(PageId::SixComboPage, false);
-    pages.ShowPage(PageId::EditComboPage, false);
-    HideAll(pages, PageId::EditComboPage, {ctl::Edit1, ctl::Combo4});
-
-    pages.ShowPage(PageId::CheckComboPage, false);
-    pages.ShowPage(PageId::DriveHidePage, false);
-
+    for (const PageSpec& layout : PageLayouts()) {
+        if (layout.page != PageId::MainDialog && pages.PageExists(layout.page))
+            ResetPage(pages, layout.page);
+    }
     pages.ShowControl(PageId::MainDialog, kApplyChangesButton, false);
 }
 

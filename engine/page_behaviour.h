@@ -14,16 +14,16 @@ namespace tallowick {
 
 class Host;
 
-// One-time set-up of a page when it is created: the colour combo of ComboCheckPage gets the
-// named colours and CheckComboPage's combo 1021 the numbers "0" to "10000". Other pages
-// have none here.
+// What a page needs once, right after it is created: it is left as the page reset leaves
+// it (its template shows controls that only some nodes show), then the colour combo of
+// ComboCheckPage gets the named colours and CheckComboPage's combo 1021 the numbers "0" to
+// "10000".
 void InitialisePage(Pages& pages, PageId page);
-// InitialisePage for every page.
-void InitialisePages(Pages& pages);
 
-// Runs before every ShowHandler: hides every page, the optional controls a previous
-// handler may have shown, and "Apply Changes"; enables again what handlers disable.
-// Texts, items and rows stay as they were.
+// Runs before every ShowHandler: hides every page that exists, the optional controls a
+// previous handler may have shown, and "Apply Changes"; enables again what handlers
+// disable. Texts, items and rows stay as they were. Pages not created yet are left alone:
+// InitialisePage does the same for each when it comes.
 void ResetPages(Pages& pages);
 
 // Empties a list of every row and every column, whoever filled it last: the ListPage's

@@ -67,6 +67,11 @@ class Pages {
   public:
     virtual ~Pages() = default;
 
+    // A page's window may be made only when the page is first needed: opening the window
+    // should not pay for pages nobody looks at. PageExists tells whether it has been made;
+    // any other operation on a page makes it first, with its controls as its template gives
+    // them. The main dialog always exists.
+    virtual bool PageExists(PageId page) const = 0;
     // The pages' one-time set-up hangs here, so it runs once per page whether the windows
     // are made at start-up or when first needed. Calls `created` now for every page whose
     // window exists, and later for each page as soon as its window is made, before any other

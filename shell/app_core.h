@@ -100,6 +100,7 @@ class AppCore {
     void Alert(int stringId, const std::string& detail);
     void ShowGroupList(TweakId id);
     void ShowNotAvailable(TweakId id);
+    // What a page needs once, when its window is made.
     void SetUpPage(PageId page);
     // Runs `write` as one journaled change of `tweak`, reporting the first failed write once.
     void Change(const std::function<void(TweakContext&)>& write, TweakId tweak);

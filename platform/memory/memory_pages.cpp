@@ -122,7 +122,7 @@ constexpr std::size_t kComboItemsShownEachEnd = 5;
 
 }  // namespace
 
-MemoryPages::MemoryPages(const std::vector<PageSpec>& layouts) {
+MemoryPages::MemoryPages(const std::vector<PageSpec>& layouts, Creation creation) {
     for (const PageSpec& layout : layouts) {
         auto [it, added] = pages_.try_emplace(layout.page);
         if (!added) {
@@ -130,6 +130,7 @@ MemoryPages::MemoryPages(const std::vector<PageSpec>& layouts) {
         }
         Page& page = it->second;
         page.visible = layout.page == PageId::MainDialog;
+        page.exists = creation == Creation::AllAtOnce || layout.page == PageId::MainDialog;
         for (const ControlSpec& c : layout.controls) {
             Control control;
             control.declared = c;
@@ -146,11 +147,12 @@ MemoryPages::MemoryPages(const std::vector<PageSpec>& layouts) {
 }
 
 void MemoryPages::OnPageCreated(std::function<void(PageId)> created) {
-    if (!created)
+    created_ = std::move(created);
+    if (!created_)
         return;
     for (const auto& [id, page] : pages_) {
-        if (id != PageId::MainDialog)
-            created(id);
+        if (id != PageId::MainDialog && page.exists)
+            created_(id);
     }
 }
 
@@ -159,7 +161,17 @@ const MemoryPages::Page& MemoryPages::FindPage(PageId page) const {
     if (it == pages_.end()) {
         throw std::logic_error("undeclared page " + std::to_string(static_cast<int>(page)));
     }
+    if (!it->second.exists) {
+        it->second.exists = true;
+        if (created_)
+            created_(page);
+    }
     return it->second;
+}
+
+bool MemoryPages::PageExists(PageId page) const {
+    auto it = pages_.find(page);
+    return it != pages_.end() && it->second.exists;
 }
 
 MemoryPages::Page& MemoryPages::FindPage(PageId page) {

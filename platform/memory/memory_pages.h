@@ -17,11 +17,18 @@ class MemoryPages : public Pages {
     // BN_CLICKED from a button, after any check change the click made.
     using ClickListener = std::function<void(PageId page, int id)>;
 
+    // When the pages come into being: all with this object, or each when first used, as
+    // the program makes them.
+    enum class Creation { AllAtOnce, OnFirstUse };
+
     // Pages start hidden, the main dialog shown; controls start as their layout says, with
     // their template text. Throws std::logic_error on a repeated page or control id.
-    explicit MemoryPages(const std::vector<PageSpec>& layouts);
+    explicit MemoryPages(const std::vector<PageSpec>& layouts,
+                         Creation creation = Creation::AllAtOnce);
 
-    // Every page exists from construction: `created` hears of them all at once, in id order.
+    bool PageExists(PageId page) const override;
+    // `created` hears at once of every page that exists, in id order, and of each other
+    // page when it is first used.
     void OnPageCreated(std::function<void(PageId)> created) override;
 
     void ShowPage(PageId page, bool show) override;
@@ -126,6 +133,8 @@ class MemoryPages : public Pages {
         std::vector<TreeItem> treeItems;
     };
     struct Page {
+        // Set by the first lookup of a page made on first use, even a reading one.
+        mutable bool exists = true;
         bool visible = false;
         std::map<int, Control> controls;  // by id, so Describe walks them in id order
     };
@@ -143,6 +152,7 @@ class MemoryPages : public Pages {
 
     std::map<PageId, Page> pages_;
     ClickListener listener_;
+    std::function<void(PageId)> created_;
 };
 
 }  // namespace tallowick

@@ -131,7 +131,7 @@ HWND CreatePageDialog(PageId page, HWND parent, PageDialogProc proc, std::intptr
     return window;
 }
 
-PageDialogs::PageDialogs(HWND owner) {
+PageDialogs::PageDialogs(HWND owner, Made made) {
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX),
                               ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&init);
@@ -146,13 +146,19 @@ PageDialogs::PageDialogs(HWND owner) {
         throw std::logic_error("the layouts declare no main dialog");
     try {
         for (const PageSpec& layout : layouts) {
-            if (layout.page != PageId::MainDialog)
-                pages_[layout.page] = CreateOrThrow(layout.page, main_);
+            if (layout.page != PageId::MainDialog && made == Made::AllPages)
+                AddPage(layout.page);
         }
     } catch (...) {
         DestroyWindow(main_);
         throw;
     }
+}
+
+HWND PageDialogs::AddPage(PageId page) {
+    if (pages_.count(page))
+        throw std::logic_error("page " + std::to_string(static_cast<int>(page)) + " made twice");
+    return pages_[page] = CreateOrThrow(page, main_);
 }
 
 PageDialogs::~PageDialogs() {

@@ -32,16 +32,23 @@ HWND__* CreatePageDialog(PageId page, HWND__* parent, PageDialogProc proc, std::
 // for whatever only needs the controls.
 class PageDialogs {
   public:
+    // Which pages the constructor makes: every one, or none for AddPage to make later.
+    enum class Made { AllPages, MainOnly };
+
     // Registers the common controls, then creates from their resources the main dialog (a
     // hidden popup owned by `owner`, which may be null, although its resource shows it) and
-    // every page of PageLayouts() inside it: hidden, controls as their resources give them,
-    // list views with their extended styles set. Throws std::runtime_error when a dialog cannot
-    // be created, its resource missing included.
-    explicit PageDialogs(HWND__* owner = nullptr);
+    // every page of PageLayouts() inside it, or none: hidden, controls as their resources
+    // give them, list views with their extended styles set. Throws std::runtime_error when a
+    // dialog cannot be created, its resource missing included.
+    explicit PageDialogs(HWND__* owner = nullptr, Made made = Made::AllPages);
     // Destroys the main dialog, and its pages with it.
     ~PageDialogs();
     PageDialogs(const PageDialogs&) = delete;
     PageDialogs& operator=(const PageDialogs&) = delete;
+
+    // Makes one more page inside the main dialog as the constructor makes each; throws as it
+    // does. The page must not be made yet.
+    HWND__* AddPage(PageId page);
 
     // Owned by this object; valid until it is destroyed.
     HWND__* Main() const { return main_; }

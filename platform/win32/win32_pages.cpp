@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -90,18 +91,42 @@ void Win32Pages::AnnounceNewPages() {
     if (!created_)
         return;
     for (const auto& [page, window] : pages_) {
-        if (window && announced_.insert(window).second)
-            created_(page);
+        if (window)
+            Announce(page, window);
     }
+}
+
+void Win32Pages::Announce(PageId page, HWND window) const {
+    if (created_ && announced_.insert(window).second)
+        created_(page);
+}
+
+void Win32Pages::SetPageFactory(PageFactory factory) {
+    factory_ = std::move(factory);
+}
+
+bool Win32Pages::PageExists(PageId page) const {
+    if (page == PageId::MainDialog)
+        return main_ != nullptr;
+    auto it = pages_.find(page);
+    return it != pages_.end() && it->second;
 }
 
 HWND Win32Pages::Window(PageId page) const {
     if (page == PageId::MainDialog)
         return main_;
     auto it = pages_.find(page);
-    if (it == pages_.end() || !it->second)
-        throw std::logic_error("no window for page " + std::to_string(static_cast<int>(page)));
-    return it->second;
+    if (it != pages_.end() && it->second)
+        return it->second;
+    const std::string name = std::to_string(static_cast<int>(page));
+    if (!factory_)
+        throw std::logic_error("no window for page " + name);
+    HWND made = factory_(page);
+    if (!made)
+        throw std::runtime_error("cannot create page " + name);
+    pages_[page] = made;
+    Announce(page, made);
+    return made;
 }
 
 HWND Win32Pages::Control(PageId page, int id) const {

@@ -20,13 +20,19 @@ class Win32Pages final : public Pages {
     // outlive this object. Controls are found by GetDlgItem on first use and kept: an
     // unknown page or a missing control throws std::logic_error.
     Win32Pages(std::map<PageId, HWND__*> pages, HWND__* mainDialog);
-    // No windows yet: the program creates its page dialogs after the core that uses this
-    // object exists, and hands them over with SetWindows before any page is used.
+    // No windows yet: the program creates its main dialog after the core that uses this
+    // object exists, and hands it over with SetWindows before any page is used.
     Win32Pages() = default;
     // The pages given here count as made now: the observer of OnPageCreated hears of each
     // window it has not heard of yet.
     void SetWindows(std::map<PageId, HWND__*> pages, HWND__* mainDialog);
+    // Makes the window of a page SetWindows did not give, the first time the page is needed.
+    // It returns the new window, borrowed like the others, or null when it cannot make one;
+    // the operation that needed the page then throws std::runtime_error.
+    using PageFactory = std::function<HWND__*(PageId page)>;
+    void SetPageFactory(PageFactory factory);
 
+    bool PageExists(PageId page) const override;
     void OnPageCreated(std::function<void(PageId)> created) override;
 
     void ShowPage(PageId page, bool show) override;
@@ -72,17 +78,21 @@ class Win32Pages final : public Pages {
     bool TreeGetCheckState(PageId page, int id, int item) const override;
 
   private:
+    // The page's window, made first if need be.
     HWND__* Window(PageId page) const;
     HWND__* Control(PageId page, int id) const;
     void AnnounceNewPages();
+    void Announce(PageId page, HWND__* window) const;
 
-    std::map<PageId, HWND__*> pages_;
+    // Grows when a page is first needed, whatever the operation.
+    mutable std::map<PageId, HWND__*> pages_;
     HWND__* main_ = nullptr;
+    PageFactory factory_;
     // Controls by page and id: they live as long as their pages, and looking a control up
     // by id asks the window system each time, which a fill of thousands of items notices.
     mutable std::map<std::pair<PageId, int>, HWND__*> controls_;
     std::function<void(PageId)> created_;
-    std::set<HWND__*> announced_;
+    mutable std::set<HWND__*> announced_;
 };
 
 }  // namespace tallowick

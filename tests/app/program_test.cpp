@@ -24,6 +24,7 @@ constexpr int kApply = 1016;
 constexpr int kList = 1007;
 constexpr int kDescription = 1006;
 constexpr int kMainCheck = 1013;
+constexpr int kPreview = 1201, kUndo = 1202, kSearch = 1203;
 
 std::string Folder(const std::string& path) {
     return path.substr(0, path.find_last_of('\\'));
@@ -115,11 +116,11 @@ std::string Today() {
            std::to_string(now.wYear);
 }
 
-// The visible page dialogs among the main window's children.
-std::vector<HWND> VisiblePages(HWND main) {
+// The page dialogs among the main window's children: the visible ones, or all made so far.
+std::vector<HWND> VisiblePages(HWND main, bool visibleOnly = true) {
     std::vector<HWND> pages;
     for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (dv::ClassName(child) == "#32770" && dv::Visible(child))
+        if (dv::ClassName(child) == "#32770" && (dv::Visible(child) || !visibleOnly))
             pages.push_back(child);
     }
     return pages;
@@ -222,8 +223,10 @@ TEST_F(ProgramTest, StartsWithTheWholeTreeAndNothingSelected) {
     EXPECT_EQ(shownChildren, expectedChildren);
 
     EXPECT_EQ(dv::SelectedTreeItem(tree), nullptr);
-    // The first category's list, without a selection.
+    // The first category's list, without a selection; no other page is made before a node
+    // needs it.
     ASSERT_EQ(VisiblePages(main).size(), 1u);
+    EXPECT_EQ(VisiblePages(main, false).size(), 1u);
     HWND list = dv::FindControl(main, kList);
     ASSERT_TRUE(list);
     EXPECT_EQ(dv::ListRowCount(list), static_cast<int>(FindGroupList(0)->rows.size()));
@@ -372,6 +375,20 @@ TEST_F(ProgramTest, SplitterMovesTreeAndPagesWithinItsRange) {
     EXPECT_EQ(ScreenRect(tree).right, tree0.right + 10);
     EXPECT_EQ(ScreenRect(page).left, page0.left + 10);
     EXPECT_TRUE(dv::Answers(main));
+
+    // A page made after the drags stands where they left the others.
+    Select(tree, 11);
+    ASSERT_EQ(VisiblePages(main).size(), 1u);
+    HWND later = VisiblePages(main)[0];
+    ASSERT_NE(later, page);
+    EXPECT_EQ(ScreenRect(later).left, page0.left + 10);
+    // And in the window order, which is the tab order, where it stood when every page was
+    // made at start-up: after the pages before it, before the controls made after them.
+    EXPECT_EQ(VisiblePages(main, false), (std::vector<HWND>{page, later}));
+    bool previewAfter = false;
+    for (HWND next = GetWindow(later, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
+        previewAfter = previewAfter || GetDlgCtrlID(next) == kPreview;
+    EXPECT_TRUE(previewAfter);
 }
 
 TEST_F(ProgramTest, SecondStartSaysSoAndEnds) {
@@ -471,8 +488,6 @@ TEST_F(ProgramTest, AboutBoxOpensAndClosesTwice) {
 }
 
 // ---- Preview, Undo, the change history and search --------------------------------------
-
-constexpr int kPreview = 1201, kUndo = 1202, kSearch = 1203;
 
 // Clicks a button whose handler opens a modal dialog: posted, since a sent click would
 // not return until the dialog closed. Returns the dialog of that caption.

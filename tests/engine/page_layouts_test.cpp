@@ -78,7 +78,10 @@ class PagesTest : public ::testing::Test {
 };
 
 TEST_F(PagesTest, InitialisationFillsTheNumberComboAndTheColours) {
-    InitialisePages(pages);
+    for (const PageSpec& layout : PageLayouts()) {
+        if (layout.page != P::MainDialog)
+            InitialisePage(pages, layout.page);
+    }
     ASSERT_EQ(pages.ComboGetCount(P::CheckComboPage, 1021), 10001);
     EXPECT_EQ(pages.ComboGetItemText(P::CheckComboPage, 1021, 0), "0");
     EXPECT_EQ(pages.ComboGetItemText(P::CheckComboPage, 1021, 457), "457");

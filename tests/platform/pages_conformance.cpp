@@ -2,6 +2,7 @@
 // the in-memory pages, under Windows also the real dialogs.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -22,6 +23,7 @@ namespace {
 struct PagesSubject {
     std::shared_ptr<void> windows;  // whatever the pages stand on; outlives `pages`
     std::unique_ptr<Pages> pages;
+    bool madeOnFirstUse = false;  // each page made when first used, as the program does
 };
 
 using PagesFactory = PagesSubject (*)();
@@ -30,11 +32,23 @@ PagesSubject MakeMemoryPages() {
     return {nullptr, std::make_unique<MemoryPages>(PageLayouts())};
 }
 
+PagesSubject MakeMemoryPagesOnFirstUse() {
+    return {nullptr,
+            std::make_unique<MemoryPages>(PageLayouts(), MemoryPages::Creation::OnFirstUse), true};
+}
+
 #ifdef _WIN32
 PagesSubject MakeWin32Pages() {
     auto dialogs = std::make_shared<PageDialogs>();
     auto pages = std::make_unique<Win32Pages>(dialogs->Pages(), dialogs->Main());
     return {std::move(dialogs), std::move(pages)};
+}
+
+PagesSubject MakeWin32PagesOnFirstUse() {
+    auto dialogs = std::make_shared<PageDialogs>(nullptr, PageDialogs::Made::MainOnly);
+    auto pages = std::make_unique<Win32Pages>(std::map<PageId, HWND__*>{}, dialogs->Main());
+    pages->SetPageFactory([made = dialogs.get()](PageId page) { return made->AddPage(page); });
+    return {std::move(dialogs), std::move(pages), true};
 }
 #endif
 
@@ -42,6 +56,7 @@ class PagesConformance : public ::testing::TestWithParam<PagesFactory> {
   protected:
     void SetUp() override { subject_ = GetParam()(); }
     Pages& pages() { return *subject_.pages; }
+    bool madeOnFirstUse() const { return subject_.madeOnFirstUse; }
 
     // Adds `texts` to a combo in order and returns the indexes the combo gave them.
     std::vector<int> Fill(PageId page, int id, const std::vector<std::string>& texts) {
@@ -82,6 +97,32 @@ TEST_P(PagesConformance, PagesAndControlsShowAndHideKeepingTheirText) {
 
     pages().ShowControl(PageId::MainDialog, kApplyChangesButton, true);
     EXPECT_TRUE(pages().IsControlVisible(PageId::MainDialog, kApplyChangesButton));
+}
+
+// The observer hears at once of the pages that exist and of each other page when some
+// operation first needs it, before that operation reaches it: once each, whatever the
+// operation, reading ones included.
+TEST_P(PagesConformance, EachPageIsHeardOfOnceBeforeItIsUsed) {
+    std::vector<PageId> heard;
+    pages().OnPageCreated([&](PageId page) {
+        heard.push_back(page);
+        pages().SetText(page, ctl::Description, "set up");
+    });
+    const std::size_t atOnce = heard.size();
+    EXPECT_EQ(atOnce, madeOnFirstUse() ? 0u : PageLayouts().size() - 1);
+    EXPECT_TRUE(pages().PageExists(PageId::MainDialog));
+    EXPECT_EQ(pages().PageExists(kPath), !madeOnFirstUse());
+    EXPECT_EQ(pages().GetText(kPath, ctl::Description), "set up");
+    EXPECT_TRUE(pages().PageExists(kPath));
+    EXPECT_FALSE(pages().IsControlVisible(kMulti, ctl::MainCheck));
+    pages().ShowPage(kPath, true);
+    pages().SetText(kMulti, ctl::Description, "used");
+    EXPECT_EQ(pages().GetText(kMulti, ctl::Description), "used");
+    if (madeOnFirstUse()) {
+        EXPECT_EQ(heard, (std::vector<PageId>{kPath, kMulti}));
+    } else {
+        EXPECT_EQ(heard.size(), atOnce);
+    }
 }
 
 TEST_P(PagesConformance, TextsStartAsTheTemplateAndReadBackAsSet) {
@@ -232,11 +273,16 @@ TEST_P(PagesConformance, ValueListRowsCarryCheckBoxes) {
     EXPECT_FALSE(pages().ListGetCheckState(kValues, list, 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Memory, PagesConformance, ::testing::Values(&MakeMemoryPages),
-                         [](const auto&) { return std::string("Seams"); });
+std::string SubjectName(const ::testing::TestParamInfo<PagesFactory>& info) {
+    return info.index == 0 ? "Seams" : "SeamsMadeOnFirstUse";
+}
+INSTANTIATE_TEST_SUITE_P(Memory, PagesConformance,
+                         ::testing::Values(&MakeMemoryPages, &MakeMemoryPagesOnFirstUse),
+                         SubjectName);
 #ifdef _WIN32
-INSTANTIATE_TEST_SUITE_P(Win32, PagesConformance, ::testing::Values(&MakeWin32Pages),
-                         [](const auto&) { return std::string("Seams"); });
+INSTANTIATE_TEST_SUITE_P(Win32, PagesConformance,
+                         ::testing::Values(&MakeWin32Pages, &MakeWin32PagesOnFirstUse),
+                         SubjectName);
 #endif
 
 }  // namespace

@@ -144,6 +144,33 @@ TEST_F(AppCoreTest, SelectionShowsOnePageAndNothingOfThePreviousOne) {
     EXPECT_FALSE(pages.IsControlVisible(PageId::MainDialog, kApplyChangesButton));
 }
 
+// The program makes each page when it is first needed. A start then makes only the first
+// category's page, and every node still shows what it showed with all pages made at once:
+// each page gets its one-time set-up (the numbers, the colours) when it comes into being.
+TEST_F(AppCoreTest, PagesMadeWhenFirstNeededShowWhatPagesMadeAtOnceShow) {
+    MemoryRegistry lazyRegistry;
+    FakeHost lazyHost;
+    MemoryPages lazyPages(PageLayouts(), MemoryPages::Creation::OnFirstUse);
+    AppCore lazy(lazyRegistry, lazyHost, lazyPages);
+    Start();
+    lazy.LoadData();
+    lazy.OpenPages(RegisterAllCategories);
+    for (const PageSpec& layout : PageLayouts()) {
+        const bool made = layout.page == PageId::MainDialog || layout.page == PageId::ListPage;
+        EXPECT_EQ(lazyPages.PageExists(layout.page), made) << static_cast<int>(layout.page);
+    }
+    EXPECT_EQ(lazyPages.Describe(), pages.Describe());
+
+    // Twice over, so that pages made by an earlier node are set up once and stay right.
+    for (int round = 0; round < 2; ++round) {
+        for (const TreeNode& node : TreeNodes()) {
+            core.OnSelect(node.id);
+            lazy.OnSelect(node.id);
+            ASSERT_EQ(lazyPages.Describe(), pages.Describe()) << node.id << " round " << round;
+        }
+    }
+}
+
 TEST_F(AppCoreTest, ANodeRegisteredTwiceStopsTheStart) {
     core.LoadData();
     EXPECT_THROW(core.OpenPages([](HandlerTable& table) {

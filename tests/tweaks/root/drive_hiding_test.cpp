@@ -22,11 +22,11 @@ constexpr const char* kShowAll =
 
 class DrivePageTest : public ::testing::Test {
   protected:
-    // The page reads the machine when it is made, at start-up: `reg` and the drives first.
+    // The page reads the machine when it is made, as the program makes it: when first shown.
     void Start(const std::string& reg = "") {
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n" + reg));
         core.reset();
-        pages = std::make_unique<MemoryPages>(PageLayouts());
+        pages = std::make_unique<MemoryPages>(PageLayouts(), MemoryPages::Creation::OnFirstUse);
         core = std::make_unique<AppCore>(registry, host, *pages);
         StartAsReturningUser(registry, host, *core, RegisterAllCategories);
         core->OnSelect(311);
