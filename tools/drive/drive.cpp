@@ -313,6 +313,10 @@ bool Answers(HWND window, DWORD timeoutMs) {
     return Send(window, WM_NULL, 0, 0, timeoutMs).has_value();
 }
 
+bool PaintNow(HWND root) {
+    return RedrawWindow(root, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN) != FALSE;
+}
+
 HWND WaitShownAndIdle(const Process& process, const std::string& className, DWORD timeoutMs,
                       const std::string& caption, DWORD pollMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;

@@ -112,6 +112,11 @@ HWND WaitTopLevelWindow(DWORD pid, const WindowQuery& query, DWORD timeoutMs = k
 // running its message loop, not busy or hung.
 bool Answers(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
 
+// Has `root` and its descendants paint now whatever they have waiting, as the thread that
+// owns them would when its queue empties (RedrawWindow with RDW_UPDATENOW, which sends the
+// WM_PAINT messages to that thread); returns once they are painted.
+bool PaintNow(HWND root);
+
 // Waits until `process` has a visible top-level window of `className` (and `caption`,
 // unless empty) whose thread answers; returns it. Null after `timeoutMs`, or at once if
 // the process ends.

@@ -3,10 +3,12 @@
 //   tallowick_drive shot <exe> <png> [class [caption]]
 //   tallowick_drive time <runs> <exe> <class> [<exe> <class> ...]
 //   tallowick_drive answer <exe> [arguments]
+//   tallowick_drive select <runs> <exe> <node>[=<name>] ...
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,8 @@ constexpr DWORD kCloseTimeoutMs = 10000;
 constexpr DWORD kPaintMs = 500;
 // The timing polls more often than the default: the poll interval is part of the error.
 constexpr DWORD kTimingPollMs = 1;
+// The main window's tree.
+constexpr int kTreeId = 1004;
 
 int Usage() {
     std::fputs(
@@ -32,10 +36,14 @@ int Usage() {
         "      close it. Default window: class #32770, caption Tallowick; with a class\n"
         "      alone, any caption.\n"
         "  tallowick_drive time <runs> <exe> <class> [<exe> <class> ...]\n"
-        "      start each program <runs> times, in turn, and time start -> shown and idle.\n"
+        "      start each program <runs> times, in turn, and time start -> shown and idle;\n"
+        "      the ratios are those of the first program's median to each other's.\n"
         "  tallowick_drive answer <exe> [arguments]\n"
         "      start <exe>, wait for the message box it shows, print its text, press OK,\n"
-        "      wait until the program ends and print its exit code.\n",
+        "      wait until the program ends and print its exit code.\n"
+        "  tallowick_drive select <runs> <exe> <node>[=<name>] ...\n"
+        "      start the program <runs> times; each time select the tree item of each node\n"
+        "      in turn, then each again, and time each selection until handled and painted.\n",
         stderr);
     return 2;
 }
@@ -183,6 +191,89 @@ int Answer(const std::vector<std::string>& args) {
     return 0;
 }
 
+struct Node {
+    LPARAM id = 0;
+    std::string name;
+    std::vector<double> first, again;
+};
+
+// Selects `item` as a click does and times it until the window has handled the selection
+// and painted what it shows; negative on failure.
+double TimeSelection(HWND main, HWND tree, HTREEITEM item) {
+    const drive::Stopwatch stopwatch;
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item),
+                             SMTO_NORMAL, kStartTimeoutMs, &ignored) ||
+        !drive::PaintNow(main))
+        return -1;
+    return stopwatch.ElapsedMs();
+}
+
+// The items' parents open, as a user opens them before the click, and everything painted.
+bool Reveal(HWND main, HWND tree, const std::vector<drive::TreeItem>& items, int index) {
+    for (int parent = items[static_cast<std::size_t>(index)].parent; parent >= 0;
+         parent = items[static_cast<std::size_t>(parent)].parent)
+        drive::ExpandTreeItem(tree, items[static_cast<std::size_t>(parent)].handle);
+    return drive::PaintNow(main);
+}
+
+int Select(const std::vector<std::string>& args) {
+    if (args.size() < 3)
+        return Usage();
+    const int runs = std::atoi(args[0].c_str());
+    if (runs <= 0)
+        return Usage();
+    const std::string& exe = args[1];
+    std::vector<Node> nodes;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::size_t equals = args[i].find('=');
+        nodes.push_back({std::atoi(args[i].c_str()),
+                         equals == std::string::npos ? args[i] : args[i].substr(equals + 1),
+                         {},
+                         {}});
+    }
+
+    for (int run = 1; run <= runs; ++run) {
+        const drive::Process process = drive::Process::Start(exe);
+        const HWND main =
+            drive::WaitShownAndIdle(process, "#32770", kStartTimeoutMs, "Tallowick", kTimingPollMs);
+        const HWND tree = main ? GetDlgItem(main, kTreeId) : nullptr;
+        const auto items = tree ? drive::TreeItems(tree) : std::nullopt;
+        if (!items) {
+            Fail("no main window with its tree", exe);
+            process.Terminate();
+            return 1;
+        }
+        for (int pass = 0; pass < 2; ++pass)
+            for (Node& node : nodes) {
+                const int index = drive::FindTreeItem(*items, node.id);
+                if (index < 0 || !Reveal(main, tree, *items, index)) {
+                    Fail("cannot reveal the tree item of node", node.name);
+                    process.Terminate();
+                    return 1;
+                }
+                const double ms =
+                    TimeSelection(main, tree, (*items)[static_cast<std::size_t>(index)].handle);
+                if (ms < 0) {
+                    Fail("the selection was not handled and painted within 30 s", node.name);
+                    process.Terminate();
+                    return 1;
+                }
+                (pass == 0 ? node.first : node.again).push_back(ms);
+            }
+        Close(process, main, exe);
+        std::printf("run %d done\n", run);
+        std::fflush(stdout);
+    }
+
+    std::printf("\n%-28s %14s %14s %12s\n", "node", "first median", "again median", "first max");
+    for (const Node& node : nodes) {
+        std::printf("%-28s %11.1f ms %11.1f ms %9.1f ms\n", node.name.c_str(), Median(node.first),
+                    Median(node.again), *std::max_element(node.first.begin(), node.first.end()));
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,5 +287,7 @@ int main(int argc, char** argv) {
         return Time(args);
     if (command == "answer")
         return Answer(args);
+    if (command == "select")
+        return Select(args);
     return Usage();
 }
