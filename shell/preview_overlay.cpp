@@ -69,16 +69,6 @@ bool OverlayRegistry::Resolve(RegKey key, const char* subKey, Place* place) cons
     return true;
 }
 
-OverlayRegistry::Place OverlayRegistry::Stored(const Place& place) const {
-    if (place.hive != hive::ClassesRoot)
-        return place;
-    const RegPlace stored =
-        ClassesRootPlace(place.path, [this](RegKey root, const std::string& path) {
-            return Exists(Place{root, path});
-        });
-    return Place{stored.hive, stored.path};
-}
-
 std::string OverlayRegistry::Id(const Place& place) const {
     return std::to_string(place.hive) + "|" + Fold(place.path);
 }
@@ -103,16 +93,13 @@ bool OverlayRegistry::BaseHas(const Place& place) const {
 bool OverlayRegistry::Exists(const Place& place) const {
     if (place.path.empty())
         return true;
-    if (place.hive == hive::ClassesRoot)
-        return Exists(Stored(place));
     auto it = nodes_.find(Id(place));
     if (it != nodes_.end() && it->second.created)
         return true;
     return !BaseHidden(place) && BaseHas(place);
 }
 
-std::optional<RegValue> OverlayRegistry::Value(const Place& named, const std::string& name) const {
-    const Place place = Stored(named);
+std::optional<RegValue> OverlayRegistry::Value(const Place& place, const std::string& name) const {
     auto it = nodes_.find(Id(place));
     if (it != nodes_.end()) {
         auto value = it->second.values.find(Fold(name));
@@ -132,17 +119,6 @@ std::optional<RegValue> OverlayRegistry::Value(const Place& named, const std::st
 
 std::vector<std::string> OverlayRegistry::SubkeyNames(const Place& place) const {
     std::set<std::string, FoldLess> names;
-    if (place.hive == hive::ClassesRoot) {
-        // Both copies' subkeys, each name once.
-        const std::string below = Join("Software\\Classes", place.path);
-        for (RegKey root : {hive::CurrentUser, hive::LocalMachine}) {
-            if (Exists(Place{root, below})) {
-                for (const std::string& name : SubkeyNames(Place{root, below}))
-                    names.insert(name);
-            }
-        }
-        return {names.begin(), names.end()};
-    }
     if (!BaseHidden(place)) {
         KeyHandle key(base_);
         if (base_.OpenKey(place.hive, place.path.c_str(), access::Read, key.out()) ==
@@ -168,8 +144,7 @@ std::vector<std::string> OverlayRegistry::SubkeyNames(const Place& place) const 
     return out;
 }
 
-std::vector<std::string> OverlayRegistry::ValueNames(const Place& named) const {
-    const Place place = Stored(named);
+std::vector<std::string> OverlayRegistry::ValueNames(const Place& place) const {
     std::set<std::string, FoldLess> names;
     if (!BaseHidden(place)) {
         KeyHandle key(base_);
@@ -220,10 +195,9 @@ long OverlayRegistry::OpenKey(RegKey key, const char* subKey, std::uint32_t acce
         return err::InvalidHandle;
     if (!Exists(place))
         return err::FileNotFound;
-    const Place stored = Stored(place);
-    if ((accessMask & kChangeRights) && !BaseHidden(stored) && BaseHas(stored)) {
+    if ((accessMask & kChangeRights) && !BaseHidden(place) && BaseHas(place)) {
         KeyHandle probe(base_);
-        long rc = base_.OpenKey(stored.hive, stored.path.c_str(), accessMask, probe.out());
+        long rc = base_.OpenKey(place.hive, place.path.c_str(), accessMask, probe.out());
         if (rc != err::Success)
             return rc;
     }
@@ -236,12 +210,11 @@ long OverlayRegistry::CreateKey(RegKey key, const char* subKey, RegKey* result) 
     Place place;
     if (!Resolve(key, subKey, &place))
         return err::InvalidHandle;
-    const Place stored = Stored(place);
     std::string path;
-    for (std::string_view rest = stored.path; !rest.empty();) {
+    for (std::string_view rest = place.path; !rest.empty();) {
         const std::size_t cut = rest.find('\\');
         path = Join(path, rest.substr(0, cut));
-        const Place at{stored.hive, path};
+        const Place at{place.hive, path};
         if (!Exists(at)) {
             Node& node = nodes_[Id(at)];
             node.created = true;
@@ -295,10 +268,9 @@ long OverlayRegistry::SetValue(RegKey key, const char* name, std::uint32_t type,
         value.data.assign(data, data + stored);
     }
     const std::string written = name ? name : "";
-    const Place stored = Stored(place);
-    Node& node = nodes_[Id(stored)];
+    Node& node = nodes_[Id(place)];
     if (node.name.empty())
-        node.name = LastPart(stored.path);
+        node.name = LastPart(place.path);
     node.values[Fold(written)] = std::move(value);
     node.valueNames[Fold(written)] = written;
     return err::Success;
@@ -313,22 +285,20 @@ long OverlayRegistry::DeleteValue(RegKey key, const char* name) {
     const std::string written = name ? name : "";
     if (!Value(place, written))
         return err::FileNotFound;
-    Node& node = nodes_[Id(Stored(place))];
+    Node& node = nodes_[Id(place)];
     node.values[Fold(written)] = std::nullopt;
     node.valueNames[Fold(written)] = written;
     return err::Success;
 }
 
 long OverlayRegistry::Delete(RegKey key, const char* subKey, bool tree) {
-    Place named;
-    if (!Resolve(key, subKey, &named))
+    Place place;
+    if (!Resolve(key, subKey, &place))
         return err::InvalidHandle;
-    if (named.path.empty())
+    if (place.path.empty())
         return err::AccessDenied;
-    if (!Exists(named))
+    if (!Exists(place))
         return err::FileNotFound;
-    // Through HKEY_CLASSES_ROOT, the copy shown goes: the user's first.
-    const Place place = Stored(named);
     if (!tree && !SubkeyNames(place).empty())
         return err::AccessDenied;
     const std::string id = Id(place);

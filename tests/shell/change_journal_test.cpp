@@ -36,12 +36,6 @@ constexpr const char* kFixture = R"(REGEDIT4
 
 [HKEY_LOCAL_MACHINE\SOFTWARE\Policies\Kept]
 "Machine"=hex:ff
-
-[HKEY_LOCAL_MACHINE\SOFTWARE\Classes\tlwfile]
-@="machine's"
-
-[HKEY_CURRENT_USER\Software\Classes\tlwfile]
-@="user's"
 )";
 
 struct Case {
@@ -97,15 +91,6 @@ const Case kCases[] = {
          EXPECT_EQ(r.DeleteTree(hive::LocalMachine, "SOFTWARE\\Policies\\Kept"), err::Success);
          Set(r, hive::LocalMachine, "SOFTWARE\\Policies\\Kept\\Sub", "Machine", DwordValue(3));
      }},
-    {"classes changed through HKEY_CLASSES_ROOT and the keys it shows",
-     [](Registry& r) {
-         Set(r, hive::ClassesRoot, "tlwfile", "", SzValue("a"));
-         Set(r, hive::CurrentUser, "Software\\Classes\\tlwfile", "", SzValue("b"));
-         Set(r, hive::ClassesRoot, ".tlw", "", SzValue("tlwfile"));
-         Set(r, hive::LocalMachine, "SOFTWARE\\Classes\\.tlw", "", SzValue("c"));
-     }},
-    {"the user's classes key deleted through HKEY_CLASSES_ROOT",
-     [](Registry& r) { EXPECT_EQ(r.DeleteTree(hive::ClassesRoot, "tlwfile"), err::Success); }},
 };
 
 class ChangeJournalTest : public ::testing::Test {
@@ -114,10 +99,7 @@ class ChangeJournalTest : public ::testing::Test {
         for (auto [hiveKey, path] : {std::pair{hive::CurrentUser, "Software\\Kept"},
                                      {hive::LocalMachine, "SOFTWARE\\Made"},
                                      {hive::CurrentUser, "Software\\Secret"},
-                                     {hive::LocalMachine, "SOFTWARE\\Policies\\Kept"},
-                                     {hive::LocalMachine, "SOFTWARE\\Classes\\tlwfile"},
-                                     {hive::LocalMachine, "SOFTWARE\\Classes\\.tlw"},
-                                     {hive::CurrentUser, "Software\\Classes\\tlwfile"}}) {
+                                     {hive::LocalMachine, "SOFTWARE\\Policies\\Kept"}}) {
             registry.DeleteTree(hiveKey, path);
         }
         ASSERT_TRUE(registry.LoadRegText(kFixture));
@@ -175,17 +157,6 @@ TEST_F(ChangeJournalTest, EachKindOfChangeIsUndoneToTheExactRegistryAndExportedA
         ASSERT_TRUE(RestoreEntry(redo, registry, host, nullptr));
         EXPECT_EQ(registry.SaveRegText(), after);
     }
-}
-
-// One place, one line, however the tweak named it: the key HKEY_CLASSES_ROOT shows is
-// journaled at the copy that changed.
-TEST_F(ChangeJournalTest, AClassesKeyIsJournaledOnceUnderTheCopyThatChanged) {
-    const JournalEntry entry = Record(kCases[std::size(kCases) - 2]);
-    EXPECT_EQ(entry.changes,
-              (std::vector<std::string>{
-                  "HKEY_CURRENT_USER\\Software\\Classes\\tlwfile @: \"user's\" -> \"b\"",
-                  "Key created: HKEY_LOCAL_MACHINE\\Software\\Classes\\.tlw",
-                  "HKEY_LOCAL_MACHINE\\Software\\Classes\\.tlw @: (none) -> \"c\""}));
 }
 
 TEST_F(ChangeJournalTest, APasswordIsJournaledWithoutItsDataAndNotRestored) {
