@@ -156,9 +156,7 @@ BOOL MainDialog::OnInitDialog() {
     core_.Lang().TranslateDialog(text, IDD_MAIN);
 
     // Pages are made when first needed: a combo box costs a window of its own for its list,
-    // and most pages are never looked at in a run. They take their place in the window
-    // order (which is the tab order) after what exists now, as if made here.
-    pagesAfter_ = GetWindow(GetWindow(window_, GW_CHILD), GW_HWNDLAST);
+    // and most pages are never looked at in a run.
     pages_.SetWindows({}, window_);
     pages_.SetPageFactory([this](PageId id) { return CreatePage(id); });
     Guarded([this] { core_.OpenPages(RegisterAllCategories); });
@@ -244,15 +242,6 @@ HWND MainDialog::CreatePage(PageId id) {
     HWND page = CreatePageDialog(id, window_, PageProc, reinterpret_cast<LPARAM>(this));
     if (!page)
         return nullptr;
-    HWND after = pagesAfter_;
-    for (const PageSpec& layout : PageLayouts()) {
-        if (layout.page == id)
-            break;
-        if (auto made = pageWindows_.find(layout.page); made != pageWindows_.end())
-            after = made->second;
-    }
-    if (after)
-        SetWindowPos(page, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     pageWindows_[id] = page;
     for (int delta : splitterMoves_)
         MovePage(page, delta);

@@ -84,7 +84,6 @@ class MainDialog {
     TreeList tree_;
     std::map<PageId, HWND> pageWindows_;  // the pages made so far
     std::vector<int> splitterMoves_;      // every drag so far, for pages made later
-    HWND pagesAfter_ = nullptr;           // the pages come after this window in the z-order
     std::vector<HTREEITEM> treeItems_;    // by index into TreeNodes()
     HWND search_ = nullptr;
     bool searchMissed_ = false;  // the box is coloured while its text matches no node

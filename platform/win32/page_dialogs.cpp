@@ -126,8 +126,14 @@ static_assert(std::is_same_v<PageDialogProc, DLGPROC>);
 HWND CreatePageDialog(PageId page, HWND parent, PageDialogProc proc, std::intptr_t param) {
     HWND window = CreateDialogParamA(GetModuleHandleA(nullptr),
                                      MAKEINTRESOURCEA(static_cast<int>(page)), parent, proc, param);
-    if (window)
+    if (window) {
         SetUpControls(window, page);
+        // Apply Changes lies in the pages' area: a page goes under its parent's own controls
+        // and leaves them out of its painting, or it would cover the button.
+        SetWindowLongPtrA(window, GWL_STYLE,
+                          GetWindowLongPtrA(window, GWL_STYLE) | WS_CLIPSIBLINGS);
+        SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     return window;
 }
 

@@ -382,13 +382,16 @@ TEST_F(ProgramTest, SplitterMovesTreeAndPagesWithinItsRange) {
     HWND later = VisiblePages(main)[0];
     ASSERT_NE(later, page);
     EXPECT_EQ(ScreenRect(later).left, page0.left + 10);
-    // And in the window order, which is the tab order, where it stood when every page was
-    // made at start-up: after the pages before it, before the controls made after them.
+    // Pages lie under the buttons that share their area, made before them or after.
     EXPECT_EQ(VisiblePages(main, false), (std::vector<HWND>{page, later}));
-    bool previewAfter = false;
-    for (HWND next = GetWindow(later, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
-        previewAfter = previewAfter || GetDlgCtrlID(next) == kPreview;
-    EXPECT_TRUE(previewAfter);
+    for (int id : {kApply, kPreview, kUndo}) {
+        HWND button = GetDlgItem(main, id);
+        ASSERT_TRUE(IsWindowVisible(button)) << id;
+        const RECT r = ScreenRect(button);
+        POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(main, &centre);
+        EXPECT_EQ(ChildWindowFromPointEx(main, centre, CWP_SKIPINVISIBLE), button) << id;
+    }
 }
 
 TEST_F(ProgramTest, SecondStartSaysSoAndEnds) {
