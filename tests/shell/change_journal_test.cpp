@@ -1,6 +1,8 @@
-// The change journal through its public seams: each kind of change recorded, written to
-// the journal's text, read back and undone must give back the registry byte for byte;
-// the state after, exported, must give the registry Apply left.
+// The change journal through its public seams, for what the undo property over every tweak
+// (undo_preview_test.cpp) does not reach: values no tweak writes (quotes, backslashes,
+// bytes above 127, zeros inside binary data, texts without their terminator) carried
+// through the journal's text, the export and the undo; secrets; damaged entries; files
+// that cannot be written; a file removed.
 #include "shell/change_journal.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +16,6 @@
 namespace tallowick {
 namespace {
 
-// Values of every shape: zeros inside binary data, quotes, backslashes and bytes above
-// 127 in texts, a text without its terminator, an expandable and a multi-string text.
 constexpr const char* kFixture = R"(REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Kept]
@@ -26,16 +26,12 @@ constexpr const char* kFixture = R"(REGEDIT4
 "Expand"=hex(2):25,53,25,00
 "Multi"=hex(7):61,00,62,00,00
 "Bare"=hex(1):61,62
-"Number"=dword:0000002a
 
 [HKEY_CURRENT_USER\Software\Secret]
 "UserPassword"="hunter2"
 
 [HKEY_CURRENT_USER\Software\Kept\Child\Deeper]
 "Inner"=dword:00000001
-
-[HKEY_LOCAL_MACHINE\SOFTWARE\Policies\Kept]
-"Machine"=hex:ff
 )";
 
 struct Case {
@@ -43,68 +39,35 @@ struct Case {
     std::function<void(Registry&)> change;
 };
 
-RegKey Create(Registry& r, RegKey hiveKey, const char* path) {
-    RegKey key = 0;
-    EXPECT_EQ(r.CreateKey(hiveKey, path, &key), err::Success);
-    return key;
-}
-
-void Set(Registry& r, RegKey hiveKey, const char* path, const char* name, const RegValue& v) {
-    const RegKey key = Create(r, hiveKey, path);
-    std::vector<std::uint8_t> bytes = v.data;
-    bytes.push_back(1);  // a guard: no terminator added
-    EXPECT_EQ(
-        r.SetValue(key, name, v.type, bytes.data(), static_cast<std::uint32_t>(v.data.size())),
-        err::Success);
-    r.CloseKey(key);
+void Set(Registry& r, const char* path, const char* name, const RegValue& v) {
+    EXPECT_EQ(WriteValue(r, hive::CurrentUser, path, name, v), err::Success);
 }
 
 const Case kCases[] = {
-    {"value set over an existing one",
+    {"odd values written over others, beside them and deleted",
      [](Registry& r) {
-         Set(r, hive::CurrentUser, "Software\\Kept", "Quoted", RegValue{regtype::Binary, {0, 9}});
-         Set(r, hive::CurrentUser, "Software\\Kept", "Zeros", SzValue("a\"b\\c"));
-         Set(r, hive::CurrentUser, "Software\\Kept", "", DwordValue(7));
-     }},
-    {"value set where there was none",
-     [](Registry& r) {
-         Set(r, hive::CurrentUser, "Software\\Kept", "New", SzValue("x", regtype::ExpandSz));
-     }},
-    {"value deleted",
-     [](Registry& r) {
+         Set(r, "Software\\Kept", "Quoted", RegValue{regtype::Binary, {0, 9}});
+         Set(r, "Software\\Kept", "Zeros", SzValue("a\"b\\c \xe9"));
+         Set(r, "Software\\Kept", "", DwordValue(7));
+         Set(r, "Software\\Kept", "New \"\\", SzValue("x", regtype::ExpandSz));
          EXPECT_EQ(r.DeleteValueAt(hive::CurrentUser, "Software\\Kept", "Multi"), err::Success);
-         const RegKey key = Create(r, hive::CurrentUser, "Software\\Kept");
-         EXPECT_EQ(r.DeleteValue(key, "Bare"), err::Success);
-         r.CloseKey(key);
      }},
-    {"keys created, then filled",
-     [](Registry& r) {
-         Set(r, hive::LocalMachine, "SOFTWARE\\Made\\Two\\Three", "v", DwordValue(1));
-         Set(r, hive::CurrentUser, "Software\\Kept\\Child\\New", "w", DwordValue(2));
-     }},
-    {"key tree deleted",
+    {"a tree of odd values deleted, then made again",
      [](Registry& r) {
          EXPECT_EQ(r.DeleteTree(hive::CurrentUser, "Software\\Kept"), err::Success);
+         Set(r, "Software\\Kept\\Child\\New", "w", DwordValue(2));
      }},
-    {"key tree deleted, then made again",
-     [](Registry& r) {
-         EXPECT_EQ(r.DeleteTree(hive::LocalMachine, "SOFTWARE\\Policies\\Kept"), err::Success);
-         Set(r, hive::LocalMachine, "SOFTWARE\\Policies\\Kept\\Sub", "Machine", DwordValue(3));
-     }},
+    {"a password",
+     [](Registry& r) { Set(r, "Software\\Secret", "UserPassword", SzValue("swordfish")); }},
 };
 
 class ChangeJournalTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        for (auto [hiveKey, path] : {std::pair{hive::CurrentUser, "Software\\Kept"},
-                                     {hive::LocalMachine, "SOFTWARE\\Made"},
-                                     {hive::CurrentUser, "Software\\Secret"},
-                                     {hive::LocalMachine, "SOFTWARE\\Policies\\Kept"}}) {
-            registry.DeleteTree(hiveKey, path);
-        }
+    void Reset() {
+        registry.DeleteTree(hive::CurrentUser, "Software\\Kept");
+        registry.DeleteTree(hive::CurrentUser, "Software\\Secret");
         ASSERT_TRUE(registry.LoadRegText(kFixture));
     }
-
     // Runs the change through the journaling registry and returns its entry, as written
     // to the journal file and read back.
     JournalEntry Record(const Case& c) {
@@ -127,43 +90,30 @@ class ChangeJournalTest : public ::testing::Test {
     FakeHost host;
 };
 
-TEST_F(ChangeJournalTest, EachKindOfChangeIsUndoneToTheExactRegistryAndExportedAsItsResult) {
-    for (const Case& c : kCases) {
+TEST_F(ChangeJournalTest, OddValuesAreUndoneToTheExactRegistryAndExportedAsTheirResult) {
+    for (const Case& c : {kCases[0], kCases[1]}) {
         SCOPED_TRACE(c.name);
-        SetUp();
+        Reset();
         const std::string before = registry.SaveRegText();
         const JournalEntry entry = Record(c);
         const std::string after = registry.SaveRegText();
         ASSERT_NE(before, after);
-        EXPECT_FALSE(entry.changes.empty());
 
-        // The export, imported over the state before, gives the state after; imported
-        // into an empty registry, it holds what Apply wrote.
+        // The export, imported over the state before, gives the state after.
         MemoryRegistry imported;
         ASSERT_TRUE(imported.LoadRegText(kFixture));
         std::string error;
         ASSERT_TRUE(imported.LoadRegText(ExportEntries({&entry}), &error)) << error;
         EXPECT_EQ(imported.SaveRegText(), after) << ExportEntries({&entry});
-        MemoryRegistry empty;
-        ASSERT_TRUE(empty.LoadRegText(ExportEntries({&entry}), &error)) << error;
 
-        // The undo, itself journaled, gives back the registry byte for byte.
-        std::vector<ChangeStep> steps;
-        JournalingRegistry journaled(registry, steps);
-        ASSERT_TRUE(RestoreEntry(entry, journaled, host, nullptr));
+        ASSERT_TRUE(RestoreEntry(entry, registry, host, nullptr));
         EXPECT_EQ(registry.SaveRegText(), before) << FormatJournalEntry(entry);
-        // And undoing the undo gives the state after again.
-        const JournalEntry redo = MakeJournalEntry(steps, registry, host);
-        ASSERT_TRUE(RestoreEntry(redo, registry, host, nullptr));
-        EXPECT_EQ(registry.SaveRegText(), after);
     }
 }
 
 TEST_F(ChangeJournalTest, APasswordIsJournaledWithoutItsDataAndNotRestored) {
-    const JournalEntry entry = Record({"password", [](Registry& r) {
-                                           Set(r, hive::CurrentUser, "Software\\Secret",
-                                               "UserPassword", SzValue("swordfish"));
-                                       }});
+    Reset();
+    const JournalEntry entry = Record(kCases[2]);
     const std::string text = FormatJournalEntry(entry) + ExportEntries({&entry});
     EXPECT_EQ(text.find("hunter2"), std::string::npos);
     EXPECT_EQ(text.find("swordfish"), std::string::npos);
@@ -177,27 +127,27 @@ TEST_F(ChangeJournalTest, APasswordIsJournaledWithoutItsDataAndNotRestored) {
 TEST_F(ChangeJournalTest, DamagedAndTornEntriesAreSkippedAndTheOthersKept) {
     std::string text;
     for (const Case& c : kCases) {
-        SetUp();
+        Reset();
         text += FormatJournalEntry(Record(c));
     }
-    EXPECT_EQ(ParseJournal(text).size(), std::size(kCases));
+    Reset();
+    text += FormatJournalEntry(Record(kCases[0]));
+    EXPECT_EQ(ParseJournal(text).size(), 4u);
 
     // One byte changed inside the second entry, and the last one cut short.
-    std::string damaged = text;
-    const std::size_t second = damaged.find("; ---- Tallowick change", 10);
-    damaged[second + 40] ^= 1;
-    damaged.resize(damaged.size() - 30);
-    const std::vector<JournalEntry> kept = ParseJournal(damaged);
-    ASSERT_EQ(kept.size(), std::size(kCases) - 2);
+    const std::size_t second = text.find("; ---- Tallowick change", 10);
+    text[second + 40] ^= 1;
+    text.resize(text.size() - 30);
+    const std::vector<JournalEntry> kept = ParseJournal(text);
+    ASSERT_EQ(kept.size(), 2u);
     EXPECT_EQ(kept[0].recordName, kCases[0].name);
     EXPECT_EQ(kept[1].recordName, kCases[2].name);
 
-    // Noise and a file that is not a journal at all.
     EXPECT_TRUE(
         ParseJournal("REGEDIT4\r\n; ---- Tallowick change ----\r\n\xff\x00garbage").empty());
 }
 
-TEST_F(ChangeJournalTest, AJournalThatCannotBeWrittenKeepsNothingAndSaysSo) {
+TEST_F(ChangeJournalTest, AJournalOrExportThatCannotBeWrittenKeepsNothingAndSaysSo) {
     ChangeJournal journal(host, "C:\\ReadOnly");
     host.failWrites.insert(journal.FilePath());
     JournalEntry entry;
@@ -211,6 +161,7 @@ TEST_F(ChangeJournalTest, AJournalThatCannotBeWrittenKeepsNothingAndSaysSo) {
     EXPECT_TRUE(host.files.empty());
 }
 
+// The boot file's change is in the property; no tweak's removal of a file is.
 TEST_F(ChangeJournalTest, FileChangesAreUndoneToTheirBytesAndAttributes) {
     host.files["C:\\boot.ini"] = std::string("[boot loader]\r\ntimeout=30\r\n\0x", 30);
     host.attributes["C:\\boot.ini"] = fileattr::Hidden | fileattr::System;
@@ -220,15 +171,14 @@ TEST_F(ChangeJournalTest, FileChangesAreUndoneToTheirBytesAndAttributes) {
 
     std::vector<ChangeStep> steps;
     JournalingHost files(host, steps);
-    ASSERT_TRUE(files.WriteWholeFile("C:\\boot.tmp", "[boot loader]\r\ntimeout=5\r\n"));
-    ASSERT_TRUE(files.RenameOver("C:\\boot.tmp", "C:\\boot.ini"));
+    ASSERT_TRUE(files.WriteWholeFile("C:\\boot.ini", "[boot loader]\r\ntimeout=5\r\n"));
     ASSERT_TRUE(files.ChangeAttributes("C:\\boot.ini", fileattr::ReadOnly));
     ASSERT_TRUE(files.RemoveFile("C:\\cache.dat"));
-    JournalEntry entry = MakeJournalEntry(steps, registry, host);
+    JournalEntry entry =
+        ParseJournal(FormatJournalEntry(MakeJournalEntry(steps, registry, host))).at(0);
     EXPECT_EQ(entry.changes, (std::vector<std::string>{"File written: C:\\boot.ini",
                                                        "File attributes changed: C:\\boot.ini",
                                                        "File removed: C:\\cache.dat"}));
-    entry = ParseJournal(FormatJournalEntry(entry)).at(0);
     EXPECT_NE(ExportEntries({&entry}).find("; a file changed too"), std::string::npos);
     ASSERT_TRUE(RestoreEntry(entry, registry, host, nullptr));
     EXPECT_EQ(host.files, filesBefore);
