@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "platform/page_layouts.h"
-#include "platform/win32/page_dialogs.h"
 
 namespace tallowick {
 namespace {
@@ -258,24 +257,6 @@ TEST(DialogTemplates, EveryResourceHoldsWhatItsLayoutSays) {
             const bool mainOwn = main && (item.id == kCategoryTree || item.id == kSplitterPlace);
             EXPECT_TRUE(inLayout || mainOwn) << "control " << item.id << " is not in the layout";
         }
-    }
-}
-
-TEST(DialogTemplates, PagesLieUnderApplyChanges) {
-    PageDialogs dialogs;
-    HWND apply = GetDlgItem(dialogs.Main(), kApplyChangesButton);
-    ASSERT_NE(apply, nullptr);
-    ShowWindow(apply, SW_SHOWNA);
-    RECT r;
-    GetWindowRect(apply, &r);
-    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ScreenToClient(dialogs.Main(), &centre);
-    for (const auto& [page, window] : dialogs.Pages()) {
-        ShowWindow(window, SW_SHOWNA);
-        EXPECT_EQ(ChildWindowFromPointEx(dialogs.Main(), centre, CWP_SKIPINVISIBLE), apply)
-            << "page " << static_cast<int>(page);
-        EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CLIPSIBLINGS);
-        ShowWindow(window, SW_HIDE);
     }
 }
 
