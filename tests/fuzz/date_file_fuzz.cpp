@@ -11,20 +11,6 @@
 #include "platform/memory/memory_registry.h"
 
 namespace tallowick::fuzz {
-namespace {
-
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (std::size_t pos = 0;;) {
-        const std::size_t end = text.find_first_of("\r\n", pos);
-        lines.push_back(text.substr(pos, end - pos));
-        if (end == std::string_view::npos)
-            return lines;
-        pos = end + 1;
-    }
-}
-
-}  // namespace
 
 void DateFile(std::string_view bytes) {
     static const TweakCatalogue kCatalogue = {
@@ -52,7 +38,8 @@ void DateFile(std::string_view bytes) {
     if (file.find(key) == std::string::npos) {
         Require(after.starts_with(file), "a missing line is appended");
     } else {
-        const std::vector<std::string_view> before = Lines(file), now = Lines(after);
+        const std::vector<std::string_view> before = Split(file, "\r\n"),
+                                            now = Split(after, "\r\n");
         Require(before.size() == now.size(), "a recording keeps the lines");
         for (std::size_t i = 0; i < before.size(); ++i) {
             Require(before[i] == now[i] || now[i].find(key) != std::string_view::npos,
@@ -61,7 +48,7 @@ void DateFile(std::string_view bytes) {
     }
     for (const TweakRecord& each : kCatalogue) {
         const std::string date = store.LookUp(each.name);
-        const std::vector<std::string_view> lines = Lines(store.Text());
+        const std::vector<std::string_view> lines = Split(store.Text(), "\r\n");
         Require(std::any_of(lines.begin(), lines.end(),
                             [&](std::string_view line) {
                                 return line.find(date) != std::string_view::npos;

@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string_view>
+#include <vector>
 
 namespace tallowick::fuzz {
 
@@ -16,6 +17,18 @@ struct PropertyBroken : std::logic_error {
 inline void Require(bool holds, const char* rule) {
     if (!holds)
         throw PropertyBroken(rule);
+}
+
+// The text cut at each of the `cuts` characters, without them; one piece at least.
+inline std::vector<std::string_view> Split(std::string_view text, std::string_view cuts) {
+    std::vector<std::string_view> pieces;
+    for (std::size_t pos = 0;;) {
+        const std::size_t cut = text.find_first_of(cuts, pos);
+        pieces.push_back(text.substr(pos, cut - pos));
+        if (cut == std::string_view::npos)
+            return pieces;
+        pos = cut + 1;
+    }
 }
 
 void RegText(std::string_view bytes);

@@ -17,21 +17,12 @@ std::string FormatAll(const std::vector<JournalEntry>& entries) {
     return text;
 }
 
-// The input cut at each 0xFE byte: the pieces become the texts of a made-up entry.
-std::vector<std::string> Pieces(std::string_view bytes) {
-    std::vector<std::string> pieces;
-    for (std::size_t pos = 0;;) {
-        const std::size_t cut = bytes.find('\xFE', pos);
-        pieces.emplace_back(bytes.substr(pos, cut - pos));
-        if (cut == std::string_view::npos)
-            return pieces;
-        pos = cut + 1;
-    }
-}
-
 JournalEntry MadeUpEntry(std::string_view bytes) {
-    const std::vector<std::string> pieces = Pieces(bytes);
-    auto piece = [&](std::size_t i) { return i < pieces.size() ? pieces[i] : std::string(); };
+    // The input cut at each 0xFE byte: the pieces become the entry's texts.
+    const std::vector<std::string_view> pieces = Split(bytes, "\xFE");
+    auto piece = [&](std::size_t i) {
+        return i < pieces.size() ? std::string(pieces[i]) : std::string();
+    };
     JournalEntry entry;
     entry.time = DateTime{Date{2007, 3, 5}, 12, 0, static_cast<int>(bytes.size() % 60)};
     entry.tweak = static_cast<TweakId>(bytes.size());
