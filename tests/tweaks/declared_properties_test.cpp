@@ -329,9 +329,9 @@ bool MayChange(const std::string& entry, const std::vector<Expected>& expected) 
     return false;
 }
 
-// One declaration of every shape and option the categories' tweaks do not use yet, so
-// that the properties hold for what the next categories will declare. Ids are free
-// nodes of the tree.
+// One declaration of every shape and option the categories' declarations do not use (an
+// example goes once they do), so that the properties hold for what the next ones will
+// declare, and of each kind of value the Show rules below read. Ids are nodes of the tree.
 void RegisterShapeExamples(HandlerTable& table) {
     constexpr const char* kKey = "Software\\Tallowick\\Shapes";
     constexpr Target kAt{hive::CurrentUser, kKey, "v"};
@@ -366,19 +366,6 @@ void RegisterShapeExamples(HandlerTable& table) {
                                             .on = MultiText({"a", "b"}),
                                             .off = DeleteValue()}},
                              .gate = gate::Win2000MeXp});
-    // A clear box that writes only over its own value, for each scope.
-    Register(table, Declared{.id = 182,
-                             .fields = {Box{.caption = "Cascade",
-                                            .at = {kAt.Named("Cascade")},
-                                            .on = Dword(2),
-                                            .off = Dword(0),
-                                            .offOnlyOverOn = true},
-                                        Box{.caption = "Cascade too",
-                                            .at = {kAt.Named("Cascade").Under(hive::LocalMachine)},
-                                            .on = Dword(2),
-                                            .off = Dword(0),
-                                            .offOnlyOverOn = true}},
-                             .gate = gate::Win2000MeXp});
     // Text choices with a preselected item and a fallback for unknown texts.
     Register(table, Declared{.id = 65,
                              .page = PageId::ComboCheckPage,
@@ -395,16 +382,6 @@ void RegisterShapeExamples(HandlerTable& table) {
                                                .label = "Numbers",
                                                .items = NumberItems(0, 3, true),
                                                .at = {kAt.Named("n")}}}});
-    // Texts found anywhere in the stored one, in any letter case; none stores an item's data.
-    Register(table, Declared{.id = 124,
-                             .page = PageId::ComboCheckPage,
-                             .fields = {Choice{.label = "Found",
-                                               .items = {{"On", Text("Yes")}, {"Off", Text("No")}},
-                                               .at = {kAt.Named("Found")},
-                                               .none = Text("No"),
-                                               .preselect = 1,
-                                               .otherwise = 1,
-                                               .match = Match::Contains}}});
     // Numbers kept as texts, read back by their number.
     Register(table, Declared{.id = 173,
                              .page = PageId::ComboCheckPage,
@@ -443,49 +420,6 @@ void RegisterShapeExamples(HandlerTable& table) {
                                          .unquote = value[1] > '3'});
     }
     Register(table, folders);
-    // Two edits from the second row down: a text in a key removed once it is emptied, and
-    // a number showing what an empty edit stores while it is missing.
-    Register(
-        table,
-        Declared{
-            .id = 251,
-            .page = PageId::PathEditPage,
-            .fields = {EditRow{.at = {{hive::LocalMachine, "Software\\Tallowick\\Removed", "a",
-                                       kCreateAllRemoveEmpty}},
-                               .empty = kDeleteEmpty,
-                               .row = 2},
-                       EditRow{.at = {kAt.Named("b")}, .store = Store::Number, .missing = "0"}},
-            .date = DateAt::Never});
-    // An edit and three combos; no selection removes a value, or leaves one that shows a
-    // preselected item while it is missing.
-    Register(table, Declared{.id = 249,
-                             .page = PageId::EditComboPage,
-                             .fields = {EditRow{.label = "Server", .at = {kAt.Named("S")}},
-                                        Choice{.control = ctl::Combo1,
-                                               .label = "A",
-                                               .items = IndexItems({"a", "b"}),
-                                               .at = {kAt.Named("A")},
-                                               .none = DeleteValue()},
-                                        Choice{.control = ctl::Combo2,
-                                               .label = "B",
-                                               .items = NumberItems(1, 3),
-                                               .at = {kAt.Named("B")},
-                                               .none = DeleteValue()},
-                                        Choice{.control = ctl::Combo3,
-                                               .label = "C",
-                                               .items = IndexItems({"x", "y"}),
-                                               .at = {kAt.Named("C")},
-                                               .preselect = 1}},
-                             .gate = gate::Win2000Xp});
-    Declared combos{.id = 210, .page = PageId::SixComboPage};
-    for (int control :
-         {ctl::Combo1, ctl::Combo2, ctl::Combo3, ctl::Combo4, ctl::Combo5, ctl::Combo6}) {
-        combos.fields.push_back(Choice{.control = control,
-                                       .label = "Row",
-                                       .items = IndexItems({"first", "second"}),
-                                       .at = {kAt.Named(control == ctl::Combo1 ? "c1" : "c")}});
-    }
-    Register(table, combos);
     // A box and a combo of numbers on the CheckComboPage, the box enabling the combo.
     Register(table,
              Declared{.id = 300,
@@ -517,7 +451,7 @@ INSTANTIATE_TEST_SUITE_P(, DeclaredTweaks, ::testing::Values(true, false), [](co
 });
 
 TEST_P(DeclaredTweaks, EveryStateStoresExactlyItsDataAndShowReadsItBack) {
-    ASSERT_GT(all.size(), 10u);
+    ASSERT_GE(all.size(), 10u);
     for (const Declared* tweak : all) {
         for (int state = 0; state < ScenarioCount(*tweak); ++state) {
             SCOPED_TRACE("tweak " + std::to_string(tweak->id) + ", state " + std::to_string(state));
@@ -696,10 +630,9 @@ TEST(Declarations, AMistakeInADeclarationStopsTheStart) {
         crowded.fields.push_back(Box{.at = {at}, .on = Dword(1), .off = Dword(0)});
     EXPECT_THROW(Register(table, crowded), std::logic_error);
     // Four edit rows on a page of three.
-    EXPECT_THROW(Register(table, Declared{.id = 5,
-                                          .page = PageId::PathEditPage,
-                                          .fields = {EditRow{}, EditRow{}, EditRow{}, EditRow{}}}),
-                 std::logic_error);
+    Declared rows{.id = 5, .page = PageId::PathEditPage};
+    rows.fields.assign(4, EditRow{.at = {at}});
+    EXPECT_THROW(Register(table, rows), std::logic_error);
     EXPECT_EQ(table.size(), 0u);
 }
 
