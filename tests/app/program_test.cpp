@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <map>
 #include <optional>
 #include <string>
@@ -35,41 +37,15 @@ std::string BuildFolder() {
     return Folder(exe);
 }
 
-void CopyTree(const std::string& from, const std::string& to) {
-    CreateDirectoryA(to.c_str(), nullptr);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyTree(from + "\\" + name, to + "\\" + name);
-        else
-            CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string full = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                DeleteFileA(full.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
+// Copies (`to` given) or removes a folder with everything in it, without asking.
+bool ShellFiles(UINT operation, const std::string& from, const std::string& to = "") {
+    const std::string fromList = from + '\0', toList = to + '\0';
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = operation;
+    op.pFrom = fromList.c_str();
+    op.pTo = to.empty() ? nullptr : toList.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI | FOF_SILENT;
+    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
 std::string ReadFileText(const std::string& path) {
@@ -133,8 +109,8 @@ class ProgramTest : public ::testing::Test {
         static int run = 0;
         folder_ = std::string(temp) + "tallowick-test-" + std::to_string(GetCurrentProcessId()) +
                   "-" + std::to_string(++run);
-        RemoveTree(folder_);
-        CopyTree(BuildFolder() + "\\program", folder_);
+        ShellFiles(FO_DELETE, folder_);
+        ASSERT_TRUE(ShellFiles(FO_COPY, BuildFolder() + "\\program", folder_));
         // As built: a run of the build's own copy may have left its date file there.
         DeleteFileA((folder_ + "\\DateFile.txt").c_str());
         ASSERT_TRUE(FileExists(Exe())) << "no program in " << BuildFolder() << "\\program";
@@ -147,7 +123,7 @@ class ProgramTest : public ::testing::Test {
             }
         }
         started_.clear();
-        RemoveTree(folder_);
+        ShellFiles(FO_DELETE, folder_);
     }
 
     std::string Exe() const { return folder_ + "\\tallowick.exe"; }
