@@ -36,4 +36,35 @@ long QueryValueWhole(Registry& registry, RegKey key, const char* name, RegValue*
     }
 }
 
+RegPlace ClassesRootPlace(std::string_view path,
+                          const std::function<bool(RegKey, const std::string&)>& exists) {
+    auto classes = [](std::string_view below) {
+        return below.empty() ? std::string("Software\\Classes")
+                             : "Software\\Classes\\" + std::string(below);
+    };
+    const std::string stored = classes(path);
+    if (exists(hive::CurrentUser, stored))
+        return {hive::CurrentUser, stored};
+    if (exists(hive::LocalMachine, stored))
+        return {hive::LocalMachine, stored};
+    while (!path.empty()) {
+        const std::size_t cut = path.rfind('\\');
+        path = path.substr(0, cut == std::string_view::npos ? 0 : cut);
+        if (exists(hive::LocalMachine, classes(path)))
+            return {hive::LocalMachine, stored};
+        if (exists(hive::CurrentUser, classes(path)))
+            return {hive::CurrentUser, stored};
+    }
+    return {hive::LocalMachine, stored};
+}
+
+RegPlace StoredPlace(Registry& registry, const RegPlace& place) {
+    if (place.hive != hive::ClassesRoot)
+        return place;
+    return ClassesRootPlace(place.path, [&registry](RegKey root, const std::string& path) {
+        KeyHandle key(registry);
+        return registry.OpenKey(root, path.c_str(), access::Read, key.out()) == err::Success;
+    });
+}
+
 }  // namespace tallowick

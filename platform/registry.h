@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallowick {
@@ -146,5 +148,21 @@ struct RegValue {
 
 // Asks for the size, then reads; retries if the value grows in between.
 long QueryValueWhole(Registry& registry, RegKey key, const char* name, RegValue* value);
+
+// A key as a hive and a path below it, without empty parts.
+struct RegPlace {
+    RegKey hive = 0;
+    std::string path;
+};
+
+// Where HKEY_CLASSES_ROOT\`path` is kept, HKEY_CLASSES_ROOT being a view of two keys: the
+// user's copy under HKEY_CURRENT_USER\Software\Classes where there is one, else the
+// machine's under HKEY_LOCAL_MACHINE\Software\Classes; a key in neither is where creating
+// it through HKEY_CLASSES_ROOT puts it, beside the deepest part that exists (the machine's
+// copy first). `exists` says whether a key is there; `path` has no empty parts.
+RegPlace ClassesRootPlace(std::string_view path,
+                          const std::function<bool(RegKey, const std::string&)>& exists);
+// The same, asking `registry`; any place outside HKEY_CLASSES_ROOT comes back as it is.
+RegPlace StoredPlace(Registry& registry, const RegPlace& place);
 
 }  // namespace tallowick

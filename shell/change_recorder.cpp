@@ -60,9 +60,17 @@ void JournalingRegistry::Opened(long rc, const Place& place, RegKey* result) {
         places_[*result] = place;
 }
 
-void JournalingRegistry::RecordValue(const Place& place, const char* name) {
-    if (place.hive == 0)
+// A change through HKEY_CLASSES_ROOT is recorded at the copy it changes, so that one place
+// has one name however the tweak reached it.
+JournalingRegistry::Place JournalingRegistry::Stored(const Place& place) {
+    const RegPlace stored = StoredPlace(inner_, RegPlace{place.hive, place.path});
+    return Place{stored.hive, stored.path};
+}
+
+void JournalingRegistry::RecordValue(const Place& named, const char* name) {
+    if (named.hive == 0)
         return;
+    const Place place = Stored(named);
     ChangeStep step;
     step.kind = ChangeStep::Kind::Value;
     step.hive = place.hive;
@@ -82,8 +90,11 @@ void JournalingRegistry::RecordValue(const Place& place, const char* name) {
     steps_.push_back(std::move(step));
 }
 
-void JournalingRegistry::RecordCreate(const Place& place) {
-    if (place.hive == 0 || KeyExists(inner_, place.hive, place.path))
+void JournalingRegistry::RecordCreate(const Place& named) {
+    if (named.hive == 0)
+        return;
+    const Place place = Stored(named);
+    if (KeyExists(inner_, place.hive, place.path))
         return;
     // The topmost key that is missing: deleting it removes everything the create adds.
     std::string path;
@@ -102,9 +113,10 @@ void JournalingRegistry::RecordCreate(const Place& place) {
     steps_.push_back(std::move(step));
 }
 
-void JournalingRegistry::RecordTree(const Place& place) {
-    if (place.hive == 0 || place.path.empty())
+void JournalingRegistry::RecordTree(const Place& named) {
+    if (named.hive == 0 || named.path.empty())
         return;
+    const Place place = Stored(named);
     ChangeStep step;
     step.kind = ChangeStep::Kind::KeyDeleted;
     step.hive = place.hive;

@@ -70,6 +70,7 @@ class JournalingRegistry : public Registry {
     // Where a handle (or a handle and a subkey below it) is; hive 0 when unknown.
     Place Locate(RegKey key, const char* subKey = nullptr) const;
     void Opened(long rc, const Place& place, RegKey* result);
+    Place Stored(const Place& place);
     void RecordValue(const Place& place, const char* name);
     void RecordCreate(const Place& place);
     void RecordTree(const Place& place);

@@ -69,6 +69,16 @@ bool OverlayRegistry::Resolve(RegKey key, const char* subKey, Place* place) cons
     return true;
 }
 
+OverlayRegistry::Place OverlayRegistry::Stored(const Place& place) const {
+    if (place.hive != hive::ClassesRoot)
+        return place;
+    const RegPlace stored =
+        ClassesRootPlace(place.path, [this](RegKey root, const std::string& path) {
+            return Exists(Place{root, path});
+        });
+    return Place{stored.hive, stored.path};
+}
+
 std::string OverlayRegistry::Id(const Place& place) const {
     return std::to_string(place.hive) + "|" + Fold(place.path);
 }
@@ -93,13 +103,16 @@ bool OverlayRegistry::BaseHas(const Place& place) const {
 bool OverlayRegistry::Exists(const Place& place) const {
     if (place.path.empty())
         return true;
+    if (place.hive == hive::ClassesRoot)
+        return Exists(Stored(place));
     auto it = nodes_.find(Id(place));
     if (it != nodes_.end() && it->second.created)
         return true;
     return !BaseHidden(place) && BaseHas(place);
 }
 
-std::optional<RegValue> OverlayRegistry::Value(const Place& place, const std::string& name) const {
+std::optional<RegValue> OverlayRegistry::Value(const Place& named, const std::string& name) const {
+    const Place place = Stored(named);
     auto it = nodes_.find(Id(place));
     if (it != nodes_.end()) {
         auto value = it->second.values.find(Fold(name));
@@ -119,6 +132,17 @@ std::optional<RegValue> OverlayRegistry::Value(const Place& place, const std::st
 
 std::vector<std::string> OverlayRegistry::SubkeyNames(const Place& place) const {
     std::set<std::string, FoldLess> names;
+    if (place.hive == hive::ClassesRoot) {
+        // Both copies' subkeys, each name once.
+        const std::string below = Join("Software\\Classes", place.path);
+        for (RegKey root : {hive::CurrentUser, hive::LocalMachine}) {
+            if (Exists(Place{root, below})) {
+                for (const std::string& name : SubkeyNames(Place{root, below}))
+                    names.insert(name);
+            }
+        }
+        return {names.begin(), names.end()};
+    }
     if (!BaseHidden(place)) {
         KeyHandle key(base_);
         if (base_.OpenKey(place.hive, place.path.c_str(), access::Read, key.out()) ==
@@ -144,7 +168,8 @@ std::vector<std::string> OverlayRegistry::SubkeyNames(const Place& place) const 
     return out;
 }
 
-std::vector<std::string> OverlayRegistry::ValueNames(const Place& place) const {
+std::vector<std::string> OverlayRegistry::ValueNames(const Place& named) const {
+    const Place place = Stored(named);
     std::set<std::string, FoldLess> names;
     if (!BaseHidden(place)) {
         KeyHandle key(base_);
@@ -195,9 +220,10 @@ long OverlayRegistry::OpenKey(RegKey key, const char* subKey, std::uint32_t acce
         return err::InvalidHandle;
     if (!Exists(place))
         return err::FileNotFound;
-    if ((accessMask & kChangeRights) && !BaseHidden(place) && BaseHas(place)) {
+    const Place stored = Stored(place);
+    if ((accessMask & kChangeRights) && !BaseHidden(stored) && BaseHas(stored)) {
         KeyHandle probe(base_);
-        long rc = base_.OpenKey(place.hive, place.path.c_str(), accessMask, probe.out());
+        long rc = base_.OpenKey(stored.hive, stored.path.c_str(), accessMask, probe.out());
         if (rc != err::Success)
             return rc;
     }
@@ -210,11 +236,12 @@ long OverlayRegistry::CreateKey(RegKey key, const char* subKey, RegKey* result) 
     Place place;
     if (!Resolve(key, subKey, &place))
         return err::InvalidHandle;
+    const Place stored = Stored(place);
     std::string path;
-    for (std::string_view rest = place.path; !rest.empty();) {
+    for (std::string_view rest = stored.path; !rest.empty();) {
         const std::size_t cut = rest.find('\\');
         path = Join(path, rest.substr(0, cut));
-        const Place at{place.hive, path};
+        const Place at{stored.hive, path};
         if (!Exists(at)) {
             Node& node = nodes_[Id(at)];
             node.created = true;
@@ -268,9 +295,10 @@ long OverlayRegistry::SetValue(RegKey key, const char* name, std::uint32_t type,
         value.data.assign(data, data + stored);
     }
     const std::string written = name ? name : "";
-    Node& node = nodes_[Id(place)];
+    const Place stored = Stored(place);
+    Node& node = nodes_[Id(stored)];
     if (node.name.empty())
-        node.name = LastPart(place.path);
+        node.name = LastPart(stored.path);
     node.values[Fold(written)] = std::move(value);
     node.valueNames[Fold(written)] = written;
     return err::Success;
@@ -285,20 +313,22 @@ long OverlayRegistry::DeleteValue(RegKey key, const char* name) {
     const std::string written = name ? name : "";
     if (!Value(place, written))
         return err::FileNotFound;
-    Node& node = nodes_[Id(place)];
+    Node& node = nodes_[Id(Stored(place))];
     node.values[Fold(written)] = std::nullopt;
     node.valueNames[Fold(written)] = written;
     return err::Success;
 }
 
 long OverlayRegistry::Delete(RegKey key, const char* subKey, bool tree) {
-    Place place;
-    if (!Resolve(key, subKey, &place))
+    Place named;
+    if (!Resolve(key, subKey, &named))
         return err::InvalidHandle;
-    if (place.path.empty())
+    if (named.path.empty())
         return err::AccessDenied;
-    if (!Exists(place))
+    if (!Exists(named))
         return err::FileNotFound;
+    // Through HKEY_CLASSES_ROOT, the copy shown goes: the user's first.
+    const Place place = Stored(named);
     if (!tree && !SubkeyNames(place).empty())
         return err::AccessDenied;
     const std::string id = Id(place);

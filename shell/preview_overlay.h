@@ -52,6 +52,10 @@ class OverlayRegistry : public Registry {
     };
 
     bool Resolve(RegKey key, const char* subKey, Place* place) const;
+    // Where the key is kept: a place under HKEY_CLASSES_ROOT becomes the copy the registry
+    // uses, so a change through either name is seen through the other. Handles keep the
+    // name they were opened by, and the overlay's nodes only kept places.
+    Place Stored(const Place& place) const;
     std::string Id(const Place& place) const;
     bool BaseHidden(const Place& place) const;
     bool BaseHas(const Place& place) const;

@@ -1,7 +1,8 @@
 // The change journal through its public seams, for what the undo property over every tweak
 // (undo_preview_test.cpp) does not reach: values no tweak writes (quotes, backslashes,
 // bytes above 127, zeros inside binary data, texts without their terminator) carried
-// through the journal's text, the export and the undo; secrets; damaged entries; files
+// through the journal's text, the export and the undo; a class changed through
+// HKEY_CLASSES_ROOT and through the copies it shows; secrets; damaged entries; files
 // that cannot be written; a file removed.
 #include "shell/change_journal.h"
 
@@ -32,6 +33,12 @@ constexpr const char* kFixture = R"(REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Kept\Child\Deeper]
 "Inner"=dword:00000001
+
+[HKEY_LOCAL_MACHINE\SOFTWARE\Classes\tlwfile]
+@="machine's"
+
+[HKEY_CURRENT_USER\Software\Classes\tlwfile]
+@="user's"
 )";
 
 struct Case {
@@ -39,8 +46,9 @@ struct Case {
     std::function<void(Registry&)> change;
 };
 
-void Set(Registry& r, const char* path, const char* name, const RegValue& v) {
-    EXPECT_EQ(WriteValue(r, hive::CurrentUser, path, name, v), err::Success);
+void Set(Registry& r, const char* path, const char* name, const RegValue& v,
+         RegKey root = hive::CurrentUser) {
+    EXPECT_EQ(WriteValue(r, root, path, name, v), err::Success);
 }
 
 const Case kCases[] = {
@@ -61,11 +69,28 @@ const Case kCases[] = {
      [](Registry& r) { Set(r, "Software\\Secret", "UserPassword", SzValue("swordfish")); }},
 };
 
+// HKEY_CLASSES_ROOT shows the user's copy of a class where there is one, and creates
+// keys in the machine's.
+const Case kClassesCases[] = {
+    {"classes changed through HKEY_CLASSES_ROOT and the copies it shows",
+     [](Registry& r) {
+         Set(r, "tlwfile", "", SzValue("a"), hive::ClassesRoot);
+         Set(r, "Software\\Classes\\tlwfile", "", SzValue("b"));
+         Set(r, ".tlw", "", SzValue("tlwfile"), hive::ClassesRoot);
+         Set(r, "SOFTWARE\\Classes\\.tlw", "", SzValue("c"), hive::LocalMachine);
+     }},
+    {"the user's class deleted through HKEY_CLASSES_ROOT",
+     [](Registry& r) { EXPECT_EQ(r.DeleteTree(hive::ClassesRoot, "tlwfile"), err::Success); }},
+};
+
 class ChangeJournalTest : public ::testing::Test {
   protected:
     void Reset() {
         registry.DeleteTree(hive::CurrentUser, "Software\\Kept");
         registry.DeleteTree(hive::CurrentUser, "Software\\Secret");
+        registry.DeleteTree(hive::LocalMachine, "SOFTWARE\\Classes\\.tlw");
+        registry.DeleteTree(hive::LocalMachine, "SOFTWARE\\Classes\\tlwfile");
+        registry.DeleteTree(hive::CurrentUser, "Software\\Classes\\tlwfile");
         ASSERT_TRUE(registry.LoadRegText(kFixture));
     }
     // Runs the change through the journaling registry and returns its entry, as written
@@ -91,7 +116,7 @@ class ChangeJournalTest : public ::testing::Test {
 };
 
 TEST_F(ChangeJournalTest, OddValuesAreUndoneToTheExactRegistryAndExportedAsTheirResult) {
-    for (const Case& c : {kCases[0], kCases[1]}) {
+    for (const Case& c : {kCases[0], kCases[1], kClassesCases[0], kClassesCases[1]}) {
         SCOPED_TRACE(c.name);
         Reset();
         const std::string before = registry.SaveRegText();
@@ -109,6 +134,17 @@ TEST_F(ChangeJournalTest, OddValuesAreUndoneToTheExactRegistryAndExportedAsTheir
         ASSERT_TRUE(RestoreEntry(entry, registry, host, nullptr));
         EXPECT_EQ(registry.SaveRegText(), before) << FormatJournalEntry(entry);
     }
+}
+
+// One place, one line, however the change named it: a class is journaled at the copy
+// that changed.
+TEST_F(ChangeJournalTest, AClassIsJournaledOnceAtTheCopyThatChanged) {
+    Reset();
+    EXPECT_EQ(Record(kClassesCases[0]).changes,
+              (std::vector<std::string>{
+                  "HKEY_CURRENT_USER\\Software\\Classes\\tlwfile @: \"user's\" -> \"b\"",
+                  "Key created: HKEY_LOCAL_MACHINE\\Software\\Classes\\.tlw",
+                  "HKEY_LOCAL_MACHINE\\Software\\Classes\\.tlw @: (none) -> \"c\""}));
 }
 
 TEST_F(ChangeJournalTest, APasswordIsJournaledWithoutItsDataAndNotRestored) {
