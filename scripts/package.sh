@@ -144,9 +144,9 @@ cp "$here/app/res/tallowick.ico" "$here/package/tallowick.wxs" "$work/" &&
 # - an installed older version is removed before the newer one is installed (right after
 #   InstallValidate, where WiX puts it by default), so every file is laid down afresh;
 # - removing the product for good deletes what the program wrote into its folder: the
-#   date file by name, and any other file by wildcard (Windows; Wine's installer takes
-#   no wildcard). Both rows name the folder by CLEANUPDIR, which tallowick.wxs sets only
-#   then, not when a newer version replaces this one.
+#   date file and the change journal by name, and any other file by wildcard (Windows;
+#   Wine's installer takes no wildcard). The rows name the folder by CLEANUPDIR, which
+#   tallowick.wxs sets only then, not when a newer version replaces this one.
 ids_of tallowick.exe
 exe_component=c_$id
 upgrade_code=$(msiinfo export "$msi" Property | tr -d '\r' | sed -nE 's/^UpgradeCode\t(.*)$/\1/p')
@@ -158,6 +158,8 @@ msibuild "$msi" -q "UPDATE Shortcut SET Target = '[#TallowickExe]'" \
     -q "UPDATE InstallExecuteSequence SET Sequence = 1401 WHERE Action = 'RemoveExistingProducts'" \
     -q "$removes VALUES ('RemoveDateFile', '$exe_component', 'DATEFI~1.TXT|DateFile.txt',
         'CLEANUPDIR', 2)" \
+    -q "$removes VALUES ('RemoveChangeJournal', '$exe_component',
+        'CHANGE~1.TXT|ChangeJournal.txt', 'CLEANUPDIR', 2)" \
     -q "$removes VALUES ('RemoveWrittenFiles', '$exe_component', '*.*', 'CLEANUPDIR', 2)" ||
     exit 1
 

@@ -186,6 +186,9 @@ end
 
 begin "uninstalling removes the program folder, what the program wrote there, and the shortcut"
 expect "msiexec /i /qn succeeds" msiexec /i "$(windows_path "$new_msi")" /qn
+# What the program writes beside itself: its dates, and the journal of what Apply changed.
+cp "$work/DateFile.txt" "$installed_dir/DateFile.txt"
+printf '; ---- Tallowick change ----\r\n' >"$installed_dir/ChangeJournal.txt"
 expect "msiexec /x /qn succeeds" msiexec /x "$(windows_path "$new_msi")" /qn
 expect "Program Files\\Tallowick is gone" absent "$installed_dir"
 expect "no shortcut" [ -z "$(shortcuts)" ]
