@@ -220,6 +220,67 @@ TEST(UndoPreviewProperty, EveryTweakPreviewsWhatItAppliesAndUndoesToExactlyTheSt
     EXPECT_EQ(undoneByCategory, kindsByCategory);
 }
 
+// What a registry shows of the classes: HKEY_CLASSES_ROOT and both keys it merges.
+std::string ClassesView(Registry& r) {
+    std::string out;
+    for (auto [root, path] : {std::pair{hive::ClassesRoot, ""},
+                              {hive::CurrentUser, "Software\\Classes"},
+                              {hive::LocalMachine, "Software\\Classes"}}) {
+        std::vector<RegTextKey> keys;
+        ReadRegTree(r, root, path, &keys);
+        out += WriteRegText(RegTextDocument{RegTextFormat::Regedit4, keys});
+    }
+    return out;
+}
+
+// HKEY_CLASSES_ROOT\X and the Software\Classes\X it shows are one place in a preview as
+// in the registry: the same calls, made through one name and read through the other,
+// leave the overlay showing what the registry shows after them, and the registry under
+// the overlay untouched.
+TEST(OverlayRegistryTest, ClassesRootAndTheKeysItShowsAreOnePlace) {
+    constexpr const char* kClasses = R"(REGEDIT4
+[HKEY_LOCAL_MACHINE\SOFTWARE\Classes\tlwfile]
+@="machine's"
+"EditFlags"=dword:00000000
+[HKEY_LOCAL_MACHINE\SOFTWARE\Classes\tlwfile\shell\open]
+[HKEY_CURRENT_USER\Software\Classes\tlwfile]
+@="user's"
+)";
+    const std::function<long(Registry&)> steps[] = {
+        // Through HKEY_CLASSES_ROOT into the user's copy, which it shows.
+        [](Registry& r) { return WriteValue(r, hive::ClassesRoot, "tlwfile", "", SzValue("a")); },
+        // Into the machine's copy, which HKEY_CLASSES_ROOT does not show.
+        [](Registry& r) {
+            return WriteValue(r, hive::LocalMachine, "Software\\Classes\\tlwfile", "EditFlags",
+                              DwordValue(1));
+        },
+        // A key made through HKEY_CLASSES_ROOT goes to the machine's copy.
+        [](Registry& r) { return WriteValue(r, hive::ClassesRoot, ".tlw", "", SzValue("b")); },
+        [](Registry& r) {
+            return r.DeleteValueAt(hive::LocalMachine, "Software\\Classes\\.tlw", "");
+        },
+        // Deleting through HKEY_CLASSES_ROOT takes the user's copy first, then the machine's.
+        [](Registry& r) { return r.DeleteTree(hive::ClassesRoot, "tlwfile"); },
+        [](Registry& r) {
+            return WriteValue(r, hive::ClassesRoot, "tlwfile\\shell\\open\\command", "",
+                              SzValue("c"));
+        },
+        [](Registry& r) { return r.DeleteTree(hive::ClassesRoot, "tlwfile"); },
+        [](Registry& r) { return r.DeleteKey(hive::ClassesRoot, "tlwfile"); },
+    };
+    MemoryRegistry real, base;
+    ASSERT_TRUE(real.LoadRegText(kClasses));
+    ASSERT_TRUE(base.LoadRegText(kClasses));
+    const std::string baseBefore = base.SaveRegText();
+    OverlayRegistry overlay(base);
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i));
+        EXPECT_EQ(steps[i](overlay), steps[i](real));
+        EXPECT_EQ(ClassesView(overlay), ClassesView(real));
+    }
+    EXPECT_EQ(base.SaveRegText(), baseBefore);
+}
+
 class UndoPreviewTest : public ::testing::Test {
   protected:
     void SetUp() override { StartAsReturningUser(registry, host, core, RegisterAllCategories); }
