@@ -3,6 +3,8 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <utility>
+
 namespace tallowick {
 
 HBITMAP LoadPictureToBitmap(const std::string& path) {
@@ -46,6 +48,38 @@ HBITMAP LoadPictureToBitmap(const std::string& path) {
     }
     stream->Release();
     return result;
+}
+
+PictureLoader::PictureLoader(std::string path) : path_(std::move(path)) {
+    thread_ = CreateThread(nullptr, 0, Decode, this, 0, nullptr);
+}
+
+PictureLoader::~PictureLoader() {
+    DeleteObject(Take());
+}
+
+HBITMAP PictureLoader::Take() {
+    if (thread_) {
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+    } else if (!path_.empty()) {
+        Decode(this);
+    }
+    path_.clear();
+    HBITMAP bitmap = bitmap_;
+    bitmap_ = nullptr;
+    return bitmap;
+}
+
+DWORD WINAPI PictureLoader::Decode(void* self) {
+    auto* loader = static_cast<PictureLoader*>(self);
+    // OLE's picture decoder needs COM on the thread that calls it.
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    loader->bitmap_ = LoadPictureToBitmap(loader->path_);
+    if (com)
+        CoUninitialize();
+    return 0;
 }
 
 }  // namespace tallowick
