@@ -19,6 +19,8 @@ TreeList::~TreeList() {
         RemoveWindowSubclass(tree_, SubclassProc, kSubclassId);
     if (background_)
         DeleteObject(background_);
+    if (scaled_)
+        DeleteObject(scaled_);
 }
 
 void TreeList::Attach(HWND tree) {
@@ -85,6 +87,9 @@ DWORD TreeList::GetItemData(HTREEITEM item) const {
 void TreeList::SetBackground(HBITMAP bitmap) {
     if (background_)
         DeleteObject(background_);
+    if (scaled_)
+        DeleteObject(scaled_);
+    scaled_ = nullptr;
     background_ = bitmap;
     TreeView_SetBkColor(tree_, background_ ? kSeeThrough : static_cast<COLORREF>(-1));
     InvalidateRect(tree_, nullptr, TRUE);
@@ -155,40 +160,69 @@ RECT TreeList::Area() const {
     return area;
 }
 
+HBITMAP TreeList::ScaledBackground(HDC dc, int w, int h) {
+    if (scaled_ && scaledSize_.cx == w && scaledSize_.cy == h)
+        return scaled_;
+    if (scaled_)
+        DeleteObject(scaled_);
+    scaled_ = CreateCompatibleBitmap(dc, w, h);
+    scaledSize_ = {w, h};
+    if (!scaled_)
+        return nullptr;
+    HDC picture = CreateCompatibleDC(dc);
+    HGDIOBJ oldPicture = SelectObject(picture, background_);
+    BITMAP info{};
+    GetObjectA(background_, sizeof info, &info);
+    HDC target = CreateCompatibleDC(dc);
+    HGDIOBJ oldTarget = SelectObject(target, scaled_);
+    SetStretchBltMode(target, HALFTONE);
+    StretchBlt(target, 0, 0, w, h, picture, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    SelectObject(target, oldTarget);
+    DeleteDC(target);
+    SelectObject(picture, oldPicture);
+    DeleteDC(picture);
+    return scaled_;
+}
+
 // With a picture the tree paints itself into memory on its see-through colour, and that
-// image is laid over the picture: the picture shows wherever the tree drew no item.
+// image is laid over the picture: the picture shows wherever the tree drew no item. The
+// stretched picture is kept, and only the part to be painted is put together.
 void TreeList::PaintWithBackground(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     RECT client;
     GetClientRect(window, &client);
     const int w = client.right, h = client.bottom;
-    if (w > 0 && h > 0) {
+    const RECT& r = ps.rcPaint;
+    const int x = r.left, y = r.top, cx = r.right - r.left, cy = r.bottom - r.top;
+    // Nothing to paint is common (the tree asks again after a selection): the tree's own
+    // drawing of every item is the cost of a paint here.
+    HBITMAP scaled = cx > 0 && cy > 0 && w > 0 && h > 0 ? ScaledBackground(dc, w, h) : nullptr;
+    if (scaled) {
         HDC items = CreateCompatibleDC(dc);
         HBITMAP itemsBitmap = CreateCompatibleBitmap(dc, w, h);
         HGDIOBJ oldItems = SelectObject(items, itemsBitmap);
+        IntersectClipRect(items, x, y, x + cx, y + cy);
         DefSubclassProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items), 0);
 
-        HDC picture = CreateCompatibleDC(dc);
-        HGDIOBJ oldPicture = SelectObject(picture, background_);
-        BITMAP info{};
-        GetObjectA(background_, sizeof info, &info);
         HDC canvas = CreateCompatibleDC(dc);
-        HBITMAP canvasBitmap = CreateCompatibleBitmap(dc, w, h);
-        HGDIOBJ oldCanvas = SelectObject(canvas, canvasBitmap);
-        SetStretchBltMode(canvas, HALFTONE);
-        StretchBlt(canvas, 0, 0, w, h, picture, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        TransparentBlt(canvas, 0, 0, w, h, items, 0, 0, w, h, kSeeThrough);
-        BitBlt(dc, 0, 0, w, h, canvas, 0, 0, SRCCOPY);
-
+        HGDIOBJ oldCanvas = SelectObject(canvas, scaled);
+        HDC composed = CreateCompatibleDC(dc);
+        HBITMAP composedBitmap = CreateCompatibleBitmap(dc, w, h);
+        HGDIOBJ oldComposed = SelectObject(composed, composedBitmap);
+        BitBlt(composed, x, y, cx, cy, canvas, x, y, SRCCOPY);
+        TransparentBlt(composed, x, y, cx, cy, items, x, y, cx, cy, kSeeThrough);
+        BitBlt(dc, x, y, cx, cy, composed, x, y, SRCCOPY);
+        SelectObject(composed, oldComposed);
+        DeleteObject(composedBitmap);
+        DeleteDC(composed);
         SelectObject(canvas, oldCanvas);
-        DeleteObject(canvasBitmap);
         DeleteDC(canvas);
-        SelectObject(picture, oldPicture);
-        DeleteDC(picture);
         SelectObject(items, oldItems);
         DeleteObject(itemsBitmap);
         DeleteDC(items);
+    } else if (cx > 0 && cy > 0) {
+        DefSubclassProc(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     }
     EndPaint(window, &ps);
 }

@@ -66,10 +66,14 @@ class TreeList {
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     void PaintWithBackground(HWND window);
+    // The picture stretched to w by h, made again only when the size changes.
+    HBITMAP ScaledBackground(HDC dc, int w, int h);
 
     HWND tree_ = nullptr;
     HWND header_ = nullptr;
     HBITMAP background_ = nullptr;
+    HBITMAP scaled_ = nullptr;
+    SIZE scaledSize_{};
     UINT notifyMessage_ = 0;
 };
 
