@@ -9,7 +9,9 @@
 # is written to build/fuzz/crashes/<target>/; a fixed one belongs in tests/fuzz/crashes,
 # where the native tests replay it. Each run's executions are added to build/fuzz/runs.tsv.
 # Prints one line per target (this run's executions and the total of all runs kept) and
-# exits non-zero when any target crashed or did not run.
+# exits non-zero when any target crashed or did not run. An input still running after
+# FUZZ_TIMEOUT seconds (default 10) counts as a hang; a machine busy with other work needs
+# more, or its slow turns are reported as hangs.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -51,7 +53,7 @@ for target in "${targets[@]}"; do
     done
     log="$build/$target.log"
     before=$(find "$crashes" -type f | wc -l)
-    "$build/tree/fuzz_$target" "$corpus" -max_total_time="$seconds" -timeout=10 \
+    "$build/tree/fuzz_$target" "$corpus" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-10}" \
         -print_final_stats=1 -artifact_prefix="$crashes/" >"$log" 2>&1
     rc=$?
     found=$(($(find "$crashes" -type f | wc -l) - before))
