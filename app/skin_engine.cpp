@@ -3,12 +3,12 @@
 #include <commctrl.h>
 
 #include "app/window_util.h"
+#include "platform/win32/subclass.h"
 
 namespace tallowick {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x534B;  // one subclass per window, whatever it is skinned as
 constexpr int kFirstElementId = 0xE000;
 
 }  // namespace
@@ -19,7 +19,7 @@ SkinEngine::~SkinEngine() {
 
 void SkinEngine::Release() {
     for (auto& [window, skinned] : windows_)
-        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+        RemoveSubclass(window, SubclassProc);
     windows_.clear();
     skin_.reset();
 }
@@ -63,7 +63,8 @@ bool SkinEngine::ApplySkinElement(HWND window, const std::string& skinClass) {
 }
 
 bool SkinEngine::Attach(HWND window, const SkinClass& look, std::string elementName) {
-    if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    // One subclass per window, whatever it is skinned as.
+    if (!AddSubclass(window, SubclassProc, this))
         return false;
     const bool element = !elementName.empty();
     windows_[window] = Skinned{&look, std::move(elementName)};
@@ -105,12 +106,12 @@ const SkinEngine::Skinned* SkinEngine::Find(HWND window) const {
     return it == windows_.end() ? nullptr : &it->second;
 }
 
-LRESULT CALLBACK SkinEngine::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
+LRESULT SkinEngine::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 void* self) {
     bool handled = false;
     const LRESULT result =
-        reinterpret_cast<SkinEngine*>(self)->Handle(window, message, wParam, lParam, handled);
-    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
+        static_cast<SkinEngine*>(self)->Handle(window, message, wParam, lParam, handled);
+    return handled ? result : CallNextSubclass(window, message, wParam, lParam);
 }
 
 LRESULT SkinEngine::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -162,7 +163,7 @@ LRESULT SkinEngine::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+            RemoveSubclass(window, SubclassProc);
             windows_.erase(window);
             break;
         default:

@@ -47,8 +47,8 @@ class SkinEngine {
         std::string elementName;  // empty unless the window is one of the skin's elements
     };
 
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    static LRESULT SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                void* self);
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     bool Attach(HWND window, const SkinClass& look, std::string elementName = {});
     HBRUSH Brush(const SkinColour& colour);

@@ -1,12 +1,12 @@
 #include "app/tree_list.h"
 
 #include "app/window_util.h"
+#include "platform/win32/subclass.h"
 
 namespace tallowick {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x544C;
 constexpr int kHeaderId = 1005;
 // The tree draws its own background in this colour over the picture; a near-white that
 // no item uses, so anti-aliased text edges blend into the picture's light tones.
@@ -16,7 +16,7 @@ constexpr COLORREF kSeeThrough = RGB(251, 252, 253);
 
 TreeList::~TreeList() {
     if (tree_)
-        RemoveWindowSubclass(tree_, SubclassProc, kSubclassId);
+        RemoveSubclass(tree_, SubclassProc);
     if (background_)
         DeleteObject(background_);
     if (scaled_)
@@ -25,7 +25,7 @@ TreeList::~TreeList() {
 
 void TreeList::Attach(HWND tree) {
     tree_ = tree;
-    SetWindowSubclass(tree_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    AddSubclass(tree_, SubclassProc, this);
 }
 
 void TreeList::SetImageList(HIMAGELIST images) {
@@ -203,7 +203,7 @@ void TreeList::PaintWithBackground(HWND window) {
         HBITMAP itemsBitmap = CreateCompatibleBitmap(dc, w, h);
         HGDIOBJ oldItems = SelectObject(items, itemsBitmap);
         IntersectClipRect(items, x, y, x + cx, y + cy);
-        DefSubclassProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items), 0);
+        CallNextSubclass(window, WM_PAINT, reinterpret_cast<WPARAM>(items), 0);
 
         HDC canvas = CreateCompatibleDC(dc);
         HGDIOBJ oldCanvas = SelectObject(canvas, scaled);
@@ -222,14 +222,14 @@ void TreeList::PaintWithBackground(HWND window) {
         DeleteObject(itemsBitmap);
         DeleteDC(items);
     } else if (cx > 0 && cy > 0) {
-        DefSubclassProc(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        CallNextSubclass(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     }
     EndPaint(window, &ps);
 }
 
-LRESULT CALLBACK TreeList::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<TreeList*>(selfData);
+LRESULT TreeList::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                               void* data) {
+    auto* self = static_cast<TreeList*>(data);
     if (self->background_) {
         switch (message) {
             case WM_ERASEBKGND:
@@ -245,7 +245,7 @@ LRESULT CALLBACK TreeList::SubclassProc(HWND window, UINT message, WPARAM wParam
             case WM_MOUSEWHEEL:
             case WM_KEYDOWN: {
                 // The tree scrolls by moving its pixels, picture included: draw it afresh.
-                const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+                const LRESULT result = CallNextSubclass(window, message, wParam, lParam);
                 InvalidateRect(window, nullptr, FALSE);
                 return result;
             }
@@ -253,9 +253,7 @@ LRESULT CALLBACK TreeList::SubclassProc(HWND window, UINT message, WPARAM wParam
                 break;
         }
     }
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallNextSubclass(window, message, wParam, lParam);
 }
 
 }  // namespace tallowick

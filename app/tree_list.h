@@ -63,8 +63,8 @@ class TreeList {
     RECT Area() const;
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    static LRESULT SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                void* self);
     void PaintWithBackground(HWND window);
     // The picture stretched to w by h, made again only when the size changes.
     HBITMAP ScaledBackground(HDC dc, int w, int h);

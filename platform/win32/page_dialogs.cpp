@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/page_layouts.h"
+#include "platform/win32/subclass.h"
 
 namespace tallowick {
 
@@ -38,12 +39,10 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
 }
 
 // The tree owns no normal image list of its own: this one goes with the window.
-LRESULT CALLBACK ReleaseImages(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                               DWORD_PTR images) {
+LRESULT ReleaseImages(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* images) {
+    const LRESULT result = CallNextSubclass(window, message, wParam, lParam);
     if (message != WM_NCDESTROY)
-        return DefSubclassProc(window, message, wParam, lParam);
-    RemoveWindowSubclass(window, ReleaseImages, id);
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        return result;
     ImageList_Destroy(reinterpret_cast<HIMAGELIST>(images));
     return result;
 }
@@ -63,7 +62,7 @@ void SetUpTree(HWND tree) {
     }
     SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
     SendMessageA(tree, TVM_SETITEMHEIGHT, kDriveItemHeight, 0);
-    SetWindowSubclass(tree, ReleaseImages, 0, reinterpret_cast<DWORD_PTR>(images));
+    AddSubclass(tree, ReleaseImages, images);
 }
 
 // Sets on the list and tree views of `window`, the dialog of `page`, what a template cannot
