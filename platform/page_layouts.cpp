@@ -163,6 +163,34 @@ constexpr Row kRows[] = {
 
 }  // namespace
 
+const char* PageName(PageId page) {
+    switch (page) {
+        case PageId::MainDialog:
+            return "MainDialog";
+        case PageId::ListPage:
+            return "ListPage";
+        case PageId::SixPathPage:
+            return "SixPathPage";
+        case PageId::MultiCheckPage:
+            return "MultiCheckPage";
+        case PageId::PathEditPage:
+            return "PathEditPage";
+        case PageId::ComboCheckPage:
+            return "ComboCheckPage";
+        case PageId::ValueListPage:
+            return "ValueListPage";
+        case PageId::SixComboPage:
+            return "SixComboPage";
+        case PageId::EditComboPage:
+            return "EditComboPage";
+        case PageId::CheckComboPage:
+            return "CheckComboPage";
+        case PageId::DriveHidePage:
+            return "DriveHidePage";
+    }
+    return "Page";
+}
+
 const std::vector<PageSpec>& PageLayouts() {
     static const std::vector<PageSpec> layouts = [] {
         std::vector<PageSpec> out;

@@ -65,6 +65,8 @@ inline constexpr int AllowHiddenOptions = 1083;
 // Every page layout and the main dialog (for its "Apply Changes" button), with each
 // control's template text and initial visibility. Built once; lives for the process.
 const std::vector<PageSpec>& PageLayouts();
+// The page's name as the code spells it ("SixComboPage"), for messages and reports.
+const char* PageName(PageId page);
 
 // The template style of a combo box, which its ControlKind alone does not give. Every
 // combo also has WS_VSCROLL and WS_TABSTOP.

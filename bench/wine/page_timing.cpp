@@ -30,35 +30,6 @@ double Median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-const char* Name(tallowick::PageId page) {
-    using tallowick::PageId;
-    switch (page) {
-        case PageId::ListPage:
-            return "ListPage";
-        case PageId::SixPathPage:
-            return "SixPathPage";
-        case PageId::MultiCheckPage:
-            return "MultiCheckPage";
-        case PageId::PathEditPage:
-            return "PathEditPage";
-        case PageId::ComboCheckPage:
-            return "ComboCheckPage";
-        case PageId::ValueListPage:
-            return "ValueListPage";
-        case PageId::SixComboPage:
-            return "SixComboPage";
-        case PageId::EditComboPage:
-            return "EditComboPage";
-        case PageId::CheckComboPage:
-            return "CheckComboPage";
-        case PageId::DriveHidePage:
-            return "DriveHidePage";
-        case PageId::MainDialog:
-            break;
-    }
-    return "MainDialog";
-}
-
 struct Times {
     std::vector<double> made, setUp;
 };
@@ -92,8 +63,8 @@ int main(int argc, char** argv) {
                 "together", runs);
     for (const auto& [page, t] : times) {
         const double made = Median(t.made), setUp = Median(t.setUp);
-        std::printf("%-14s (%d) %9.1f %9.1f %9.1f\n", Name(page), static_cast<int>(page), made,
-                    setUp, made + setUp);
+        std::printf("%-14s (%d) %9.1f %9.1f %9.1f\n", tallowick::PageName(page),
+                    static_cast<int>(page), made, setUp, made + setUp);
     }
     return 0;
 }

@@ -7,37 +7,11 @@
 #include <string>
 #include <utility>
 
+#include "platform/page_layouts.h"
+
 namespace tallowick {
 
 namespace {
-
-const char* PageName(PageId page) {
-    switch (page) {
-        case PageId::MainDialog:
-            return "MainDialog";
-        case PageId::ListPage:
-            return "ListPage";
-        case PageId::SixPathPage:
-            return "SixPathPage";
-        case PageId::MultiCheckPage:
-            return "MultiCheckPage";
-        case PageId::PathEditPage:
-            return "PathEditPage";
-        case PageId::ComboCheckPage:
-            return "ComboCheckPage";
-        case PageId::ValueListPage:
-            return "ValueListPage";
-        case PageId::SixComboPage:
-            return "SixComboPage";
-        case PageId::EditComboPage:
-            return "EditComboPage";
-        case PageId::CheckComboPage:
-            return "CheckComboPage";
-        case PageId::DriveHidePage:
-            return "DriveHidePage";
-    }
-    return "Page";
-}
 
 const char* KindName(ControlKind kind) {
     switch (kind) {
