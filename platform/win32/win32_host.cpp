@@ -182,20 +182,24 @@ std::optional<std::string> Win32Host::ReadWholeFile(const std::string& path) {
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return std::nullopt;
-    std::string bytes;
+    // The buffer is the file's size and a byte, not the largest request: under Wine a read
+    // into 1 MiB cost 5 ms, for a date file of 17 KB. Read to the end rather than to the
+    // size taken here, in case the file grows.
+    DWORD want = 4096;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
-        bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    }
-    // Read to the end rather than to the size taken above, in case the file grows.
-    std::string chunk(kChunk, '\0');
+    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0)
+        want = size.QuadPart < kChunk ? static_cast<DWORD>(size.QuadPart) + 1 : kChunk;
+    std::string bytes;
     for (;;) {
+        const std::size_t used = bytes.size();
+        bytes.resize(used + want);
         DWORD got = 0;
-        if (!::ReadFile(file.get(), chunk.data(), kChunk, &got, nullptr))
+        const BOOL read = ::ReadFile(file.get(), bytes.data() + used, want, &got, nullptr);
+        bytes.resize(used + got);
+        if (!read)
             return std::nullopt;
         if (got == 0)
             break;
-        bytes.append(chunk, 0, got);
     }
     return bytes;
 }

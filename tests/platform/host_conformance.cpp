@@ -22,6 +22,14 @@ TEST_P(HostConformance, WrittenBytesReadBackExactly) {
     const std::string empty = PathOf("empty.dat");
     ASSERT_TRUE(host().WriteWholeFile(empty, ""));
     EXPECT_EQ(host().ReadWholeFile(empty), std::optional<std::string>(""));
+
+    // Larger than one read or write request: every part comes back, in order.
+    std::string large;
+    for (int i = 0; large.size() < (3u << 20) / 2; ++i)
+        large += std::to_string(i) + kBinary;
+    const std::string big = PathOf("large.dat");
+    ASSERT_TRUE(host().WriteWholeFile(big, large));
+    EXPECT_EQ(host().ReadWholeFile(big), large);
 }
 
 TEST_P(HostConformance, PathsIgnoreCase) {
