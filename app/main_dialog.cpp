@@ -165,9 +165,9 @@ BOOL MainDialog::OnInitDialog() {
     if (HBITMAP picture = background.Take())
         tree_.SetBackground(picture);
     CenterOnScreen();
-    // Not the tree: a tree view selects its first item when it gets the focus, and nothing
-    // is selected until the user chooses.
-    SetFocus(window_);
+    // No focus to the tree: a tree view selects its first item when it gets the focus, and
+    // nothing is selected until the user chooses. Activation, when the window is shown,
+    // gives the dialog itself the focus (WM_ACTIVATE).
     return FALSE;
 }
 
