@@ -400,12 +400,13 @@ long ApplyRegText(Registry& registry, const RegTextDocument& document, std::stri
 
 namespace {
 
+// `name` is the one buffer for names the whole walk shares: one for each level of a deep
+// tree cost more than the walk.
 void ReadKey(Registry& registry, RegKey key, RegKey hiveKey, const std::string& path,
-             std::vector<RegTextKey>* keys) {
+             std::vector<char>& name, std::vector<RegTextKey>* keys) {
     RegTextKey out;
     out.hive = hiveKey;
     out.path = path;
-    std::vector<char> name(16384);
     for (std::uint32_t i = 0;; ++i) {
         std::uint32_t nameLength = static_cast<std::uint32_t>(name.size());
         std::uint32_t type = 0;
@@ -431,7 +432,8 @@ void ReadKey(Registry& registry, RegKey key, RegKey hiveKey, const std::string& 
     for (const std::string& child : children) {
         KeyHandle sub(registry);
         if (registry.OpenKey(key, child.c_str(), access::Read, sub.out()) == err::Success) {
-            ReadKey(registry, sub.get(), hiveKey, path.empty() ? child : path + "\\" + child, keys);
+            ReadKey(registry, sub.get(), hiveKey, path.empty() ? child : path + "\\" + child, name,
+                    keys);
         }
     }
 }
@@ -445,7 +447,8 @@ long ReadRegTree(Registry& registry, RegKey hiveKey, std::string_view path,
     long rc = registry.OpenKey(hiveKey, subKey.c_str(), access::Read, key.out());
     if (rc != err::Success)
         return rc;
-    ReadKey(registry, key.get(), hiveKey, subKey, keys);
+    std::vector<char> name(16384);
+    ReadKey(registry, key.get(), hiveKey, subKey, name, keys);
     return err::Success;
 }
 

@@ -110,22 +110,39 @@ struct MemoryRegistry::Handle {
             return machine;
         return nullptr;
     }
+    // Moves this handle down to the key `name`, or stays and returns false when there is no
+    // such key. The path grows in place: a copy of it for each level made deep keys slow.
+    bool Descend(const std::string& name) {
+        std::shared_ptr<Node> below, belowUser, belowMachine;
+        if (!Merged()) {
+            below = node ? node->Child(name) : nullptr;
+        } else {
+            belowUser = user ? user->Child(name) : nullptr;
+            belowMachine = machine ? machine->Child(name) : nullptr;
+        }
+        const Node* found = !Merged()   ? below.get()
+                            : belowUser ? belowUser.get()
+                                        : belowMachine.get();
+        if (!found)
+            return false;
+        if (!Merged()) {
+            node = std::move(below);
+        } else {
+            user = std::move(belowUser);
+            machine = std::move(belowMachine);
+        }
+        AppendName(found->name);
+        return true;
+    }
+    void AppendName(const std::string& name) {
+        if (!path.empty())
+            path += '\\';
+        path += name;
+    }
     // The handle for `name` directly below this one, or false when it does not exist.
     bool Child(const std::string& name, Handle* out) const {
         *out = *this;
-        out->path = JoinPath(path, name);
-        if (!Merged()) {
-            out->node = node->Child(name);
-            if (out->node)
-                out->path = JoinPath(path, out->node->name);
-            return out->node != nullptr;
-        }
-        out->user = user ? user->Child(name) : nullptr;
-        out->machine = machine ? machine->Child(name) : nullptr;
-        auto shown = out->user ? out->user : out->machine;
-        if (shown)
-            out->path = JoinPath(path, shown->name);
-        return shown != nullptr;
+        return out->Descend(name);
     }
 };
 
@@ -276,27 +293,24 @@ long MemoryRegistry::OpenOrCreate(RegKey key, const char* subKey, std::uint32_t 
     }
     Handle cur = at;
     for (const std::string& part : parts) {
-        Handle next;
-        if (!cur.Child(part, &next)) {
-            if (!create)
-                return Record(op, at.hive, wanted, nullptr, err::FileNotFound);
-            // Keys created through HKCR go to the machine's copy unless only the user has
-            // the parent.
-            next = cur;
-            next.path = JoinPath(cur.path, part);
-            if (!cur.Merged()) {
-                next.node = cur.node->AddChild(part);
-            } else if (cur.machine && !cur.machine->deleted) {
-                next.machine = cur.machine->AddChild(part);
-                next.user = nullptr;
-            } else if (cur.user && !cur.user->deleted) {
-                next.user = cur.user->AddChild(part);
-                next.machine = nullptr;
-            } else {
-                return Record(op, at.hive, wanted, nullptr, err::KeyDeleted);
-            }
+        if (cur.Descend(part))
+            continue;
+        if (!create)
+            return Record(op, at.hive, wanted, nullptr, err::FileNotFound);
+        // Keys created through HKCR go to the machine's copy unless only the user has the
+        // parent.
+        if (!cur.Merged()) {
+            cur.node = cur.node->AddChild(part);
+        } else if (cur.machine && !cur.machine->deleted) {
+            cur.machine = cur.machine->AddChild(part);
+            cur.user = nullptr;
+        } else if (cur.user && !cur.user->deleted) {
+            cur.user = cur.user->AddChild(part);
+            cur.machine = nullptr;
+        } else {
+            return Record(op, at.hive, wanted, nullptr, err::KeyDeleted);
         }
-        cur = std::move(next);
+        cur.AppendName(part);
     }
     cur.access = create ? access::AllAccess : EffectiveAccess(accessMask);
     *result = AddHandle(cur);
