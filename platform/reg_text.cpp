@@ -181,11 +181,37 @@ bool ParseData(std::string_view text, bool unicode, RegValue* value, bool* remov
     return true;
 }
 
+void AppendKeyName(std::string* out, RegKey hiveKey, std::string_view path) {
+    *out += HiveName(hiveKey);
+    if (!path.empty()) {
+        *out += '\\';
+        *out += path;
+    }
+}
+
 std::string KeyName(RegKey hiveKey, std::string_view path) {
-    std::string name = HiveName(hiveKey);
-    if (!path.empty())
-        name += "\\" + std::string(path);
+    std::string name;
+    AppendKeyName(&name, hiveKey, path);
     return name;
+}
+
+// Saved texts name every level of a deep key in full, so they grow with the square of its
+// depth: the keys are written straight into the one text.
+void AppendRegKey(std::string* out, const RegTextKey& key, RegTextFormat format,
+                  std::string_view newline) {
+    *out += key.remove ? "[-" : "[";
+    AppendKeyName(out, key.hive, key.path);
+    *out += "]";
+    *out += newline;
+    if (!key.remove) {
+        for (const RegTextValue& v : key.values) {
+            *out += v.name.empty() ? std::string("@") : QuoteRegText(v.name);
+            *out += "=";
+            *out += v.remove ? std::string("-") : FormatRegData(v.value, format);
+            *out += newline;
+        }
+    }
+    *out += newline;
 }
 
 }  // namespace
@@ -239,19 +265,8 @@ const char* RegTextHeader(RegTextFormat format) {
 }
 
 std::string WriteRegKey(const RegTextKey& key, RegTextFormat format, std::string_view newline) {
-    std::string out = key.remove ? "[-" : "[";
-    out += KeyName(key.hive, key.path);
-    out += "]";
-    out += newline;
-    if (!key.remove) {
-        for (const RegTextValue& v : key.values) {
-            out += v.name.empty() ? std::string("@") : QuoteRegText(v.name);
-            out += "=";
-            out += v.remove ? std::string("-") : FormatRegData(v.value, format);
-            out += newline;
-        }
-    }
-    out += newline;
+    std::string out;
+    AppendRegKey(&out, key, format, newline);
     return out;
 }
 
@@ -260,7 +275,7 @@ std::string WriteRegText(const RegTextDocument& document, std::string_view newli
     out += newline;
     out += newline;
     for (const RegTextKey& key : document.keys)
-        out += WriteRegKey(key, document.format, newline);
+        AppendRegKey(&out, key, document.format, newline);
     return out;
 }
 
@@ -363,8 +378,14 @@ long ApplyRegText(Registry& registry, const RegTextDocument& document, std::stri
         }
         return rc;
     };
+    // A key listed right below the one before it, as saved texts list them, is made from
+    // that key's handle: made from its hive, each key of a deep tree walked every level again.
+    KeyHandle previous(registry);
+    const RegTextKey* previousKey = nullptr;
     for (const RegTextKey& key : document.keys) {
         if (key.remove) {
+            previous.Reset();
+            previousKey = nullptr;
             // A whole hive is never deleted.
             if (key.path.empty())
                 continue;
@@ -373,8 +394,19 @@ long ApplyRegText(Registry& registry, const RegTextDocument& document, std::stri
                 return fail(key, "cannot delete key", rc);
             continue;
         }
+        RegKey base = key.hive;
+        const char* subKey = key.path.c_str();
+        if (previousKey && previousKey->hive == key.hive && !previousKey->path.empty()) {
+            const std::string& above = previousKey->path;
+            const std::size_t cut = above.size();
+            if (key.path.size() > cut + 1 && key.path.starts_with(above) && key.path[cut] == '\\' &&
+                key.path[cut + 1] != '\\') {
+                base = previous.get();
+                subKey += cut + 1;
+            }
+        }
         KeyHandle handle(registry);
-        long rc = registry.CreateKey(key.hive, key.path.c_str(), handle.out());
+        long rc = registry.CreateKey(base, subKey, handle.out());
         if (rc != err::Success)
             return fail(key, "cannot create key", rc);
         for (const RegTextValue& v : key.values) {
@@ -394,6 +426,8 @@ long ApplyRegText(Registry& registry, const RegTextDocument& document, std::stri
                 return fail(key, v.remove ? "cannot delete a value of" : "cannot set a value of",
                             rc);
         }
+        previous = std::move(handle);
+        previousKey = &key;
     }
     return err::Success;
 }
@@ -402,7 +436,8 @@ namespace {
 
 // `name` is the one buffer for names the whole walk shares: one for each level of a deep
 // tree cost more than the walk.
-void ReadKey(Registry& registry, RegKey key, RegKey hiveKey, const std::string& path,
+// `path` grows by each subkey's name on the way down and is cut back after it.
+void ReadKey(Registry& registry, RegKey key, RegKey hiveKey, std::string& path,
              std::vector<char>& name, std::vector<RegTextKey>* keys) {
     RegTextKey out;
     out.hive = hiveKey;
@@ -432,8 +467,12 @@ void ReadKey(Registry& registry, RegKey key, RegKey hiveKey, const std::string& 
     for (const std::string& child : children) {
         KeyHandle sub(registry);
         if (registry.OpenKey(key, child.c_str(), access::Read, sub.out()) == err::Success) {
-            ReadKey(registry, sub.get(), hiveKey, path.empty() ? child : path + "\\" + child, name,
-                    keys);
+            const std::size_t length = path.size();
+            if (!path.empty())
+                path += '\\';
+            path += child;
+            ReadKey(registry, sub.get(), hiveKey, path, name, keys);
+            path.resize(length);
         }
     }
 }
@@ -443,7 +482,7 @@ void ReadKey(Registry& registry, RegKey key, RegKey hiveKey, const std::string& 
 long ReadRegTree(Registry& registry, RegKey hiveKey, std::string_view path,
                  std::vector<RegTextKey>* keys) {
     KeyHandle key(registry);
-    const std::string subKey(path);
+    std::string subKey(path);
     long rc = registry.OpenKey(hiveKey, subKey.c_str(), access::Read, key.out());
     if (rc != err::Success)
         return rc;

@@ -120,6 +120,15 @@ class KeyHandle {
     KeyHandle(KeyHandle&& other) noexcept : registry_(other.registry_), key_(other.key_) {
         other.key_ = 0;
     }
+    KeyHandle& operator=(KeyHandle&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            registry_ = other.registry_;
+            key_ = other.key_;
+            other.key_ = 0;
+        }
+        return *this;
+    }
     ~KeyHandle() { Reset(); }
 
     RegKey get() const { return key_; }

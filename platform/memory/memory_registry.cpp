@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 
 #include "platform/memory/registry_names.h"
 
@@ -39,7 +40,7 @@ bool IsStringType(std::uint32_t type) {
 
 // Splits a subkey path on backslashes. Empty parts (doubled or trailing backslashes) are
 // skipped as Windows does; a leading backslash is refused.
-bool SplitPath(const char* subKey, std::vector<std::string>* parts) {
+bool SplitPath(const char* subKey, std::vector<std::string_view>* parts) {
     parts->clear();
     if (subKey == nullptr || *subKey == '\0')
         return true;
@@ -50,7 +51,7 @@ bool SplitPath(const char* subKey, std::vector<std::string>* parts) {
         std::size_t cut = rest.find('\\');
         std::string_view part = rest.substr(0, cut);
         if (!part.empty())
-            parts->emplace_back(part);
+            parts->push_back(part);
         if (cut == std::string_view::npos)
             break;
         rest.remove_prefix(cut + 1);
@@ -70,17 +71,18 @@ struct MemoryRegistry::Node {
     std::map<std::string, RegValue, NameLess> values;
     bool deleted = false;
 
-    std::shared_ptr<Node> Child(const std::string& childName) const {
+    std::shared_ptr<Node> Child(std::string_view childName) const {
         auto it = children.find(childName);
         return it == children.end() ? nullptr : it->second;
     }
-    std::shared_ptr<Node> AddChild(const std::string& childName) {
-        auto& slot = children[childName];
-        if (!slot) {
-            slot = std::make_shared<Node>();
-            slot->name = childName;
+    std::shared_ptr<Node> AddChild(std::string_view childName) {
+        auto it = children.find(childName);
+        if (it == children.end()) {
+            auto child = std::make_shared<Node>();
+            child->name = childName;
+            it = children.emplace(child->name, std::move(child)).first;
         }
-        return slot;
+        return it->second;
     }
     void MarkDeleted() {
         deleted = true;
@@ -112,7 +114,7 @@ struct MemoryRegistry::Handle {
     }
     // Moves this handle down to the key `name`, or stays and returns false when there is no
     // such key. The path grows in place: a copy of it for each level made deep keys slow.
-    bool Descend(const std::string& name) {
+    bool Descend(std::string_view name) {
         std::shared_ptr<Node> below, belowUser, belowMachine;
         if (!Merged()) {
             below = node ? node->Child(name) : nullptr;
@@ -134,13 +136,25 @@ struct MemoryRegistry::Handle {
         AppendName(found->name);
         return true;
     }
-    void AppendName(const std::string& name) {
+    void AppendName(std::string_view name) {
         if (!path.empty())
             path += '\\';
         path += name;
     }
+    // A copy whose path has room for `extra` more characters, made in one allocation.
+    Handle WithRoom(std::size_t extra) const {
+        Handle copy;
+        copy.hive = hive;
+        copy.path.reserve(path.size() + extra);
+        copy.path = path;
+        copy.access = access;
+        copy.node = node;
+        copy.user = user;
+        copy.machine = machine;
+        return copy;
+    }
     // The handle for `name` directly below this one, or false when it does not exist.
-    bool Child(const std::string& name, Handle* out) const {
+    bool Child(std::string_view name, Handle* out) const {
         *out = *this;
         return out->Descend(name);
     }
@@ -187,8 +201,9 @@ MemoryRegistry::MemoryRegistry()
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-bool MemoryRegistry::Resolve(RegKey key, Handle* out) const {
+const MemoryRegistry::Handle* MemoryRegistry::Resolve(RegKey key, Handle* predefined) const {
     if (IsPredefined(key)) {
+        Handle* out = predefined;
         *out = Handle{};
         out->hive = key;
         if (key == hive::ClassesRoot) {
@@ -202,19 +217,16 @@ bool MemoryRegistry::Resolve(RegKey key, Handle* out) const {
                         : key == hive::CurrentUser ? user_
                                                    : users_;
         }
-        return true;
+        return out;
     }
     auto it = handles_.find(key);
-    if (it == handles_.end())
-        return false;
-    *out = *it->second;
-    return true;
+    return it == handles_.end() ? nullptr : it->second.get();
 }
 
-RegKey MemoryRegistry::AddHandle(const Handle& handle) {
+RegKey MemoryRegistry::AddHandle(Handle&& handle) {
     RegKey key = nextHandle_;
     nextHandle_ += 4;
-    handles_[key] = std::make_unique<Handle>(handle);
+    handles_[key] = std::make_unique<Handle>(std::move(handle));
     return key;
 }
 
@@ -245,7 +257,8 @@ long MemoryRegistry::Faulted(RegOp op, RegKey hiveKey, const std::string& path) 
 
 long MemoryRegistry::Record(RegOp op, RegKey hiveKey, const std::string& path, const char* name,
                             long result) {
-    calls_.push_back(RegCall{op, hiveKey, path, name ? name : "", result});
+    if (!quiet_)
+        calls_.push_back(RegCall{op, hiveKey, path, name ? name : "", result});
     return result;
 }
 
@@ -275,28 +288,31 @@ long MemoryRegistry::OpenOrCreate(RegKey key, const char* subKey, std::uint32_t 
     if (result == nullptr)
         return err::InvalidParameter;
     *result = 0;
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(op, 0, "", nullptr, err::InvalidHandle);
-    const std::string wanted = JoinPath(at.path, subKey ? subKey : "");
+    const Handle& at = *resolved;
+    // The whole path is only needed for faults and failures: deep keys made it costly.
+    auto wanted = [&] { return JoinPath(at.path, subKey ? subKey : ""); };
     if (!at.Shown())
         return Record(op, at.hive, at.path, nullptr, err::KeyDeleted);
-    std::vector<std::string> parts;
+    std::vector<std::string_view> parts;
     if (!SplitPath(subKey, &parts))
-        return Record(op, at.hive, wanted, nullptr, err::BadPathname);
-    if (long fault = Faulted(op, at.hive, wanted))
-        return Record(op, at.hive, wanted, nullptr, fault);
+        return Record(op, at.hive, wanted(), nullptr, err::BadPathname);
+    if (long fault = faults_.empty() ? err::Success : Faulted(op, at.hive, wanted()))
+        return Record(op, at.hive, wanted(), nullptr, fault);
     // A null or empty subkey gives the predefined key itself, or a new handle to the key.
     if (parts.empty() && IsPredefined(key)) {
         *result = key;
         return Record(op, at.hive, at.path, nullptr, err::Success);
     }
-    Handle cur = at;
-    for (const std::string& part : parts) {
+    Handle cur = at.WithRoom((subKey ? std::strlen(subKey) : 0) + 1);
+    for (std::string_view part : parts) {
         if (cur.Descend(part))
             continue;
         if (!create)
-            return Record(op, at.hive, wanted, nullptr, err::FileNotFound);
+            return Record(op, at.hive, wanted(), nullptr, err::FileNotFound);
         // Keys created through HKCR go to the machine's copy unless only the user has the
         // parent.
         if (!cur.Merged()) {
@@ -308,20 +324,23 @@ long MemoryRegistry::OpenOrCreate(RegKey key, const char* subKey, std::uint32_t 
             cur.user = cur.user->AddChild(part);
             cur.machine = nullptr;
         } else {
-            return Record(op, at.hive, wanted, nullptr, err::KeyDeleted);
+            return Record(op, at.hive, wanted(), nullptr, err::KeyDeleted);
         }
         cur.AppendName(part);
     }
     cur.access = create ? access::AllAccess : EffectiveAccess(accessMask);
-    *result = AddHandle(cur);
-    return Record(op, at.hive, cur.path, nullptr, err::Success);
+    const long rc = Record(op, at.hive, cur.path, nullptr, err::Success);
+    *result = AddHandle(std::move(cur));
+    return rc;
 }
 
 long MemoryRegistry::QueryValue(RegKey key, const char* name, std::uint32_t* type,
                                 std::uint8_t* data, std::uint32_t* size) {
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(RegOp::Query, 0, "", name, err::InvalidHandle);
+    const Handle& at = *resolved;
     auto node = at.Shown();
     if (!node)
         return Record(RegOp::Query, at.hive, at.path, name, err::KeyDeleted);
@@ -358,9 +377,11 @@ long MemoryRegistry::QueryValue(RegKey key, const char* name, std::uint32_t* typ
 
 long MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type,
                               const std::uint8_t* data, std::uint32_t size) {
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(RegOp::Set, 0, "", name, err::InvalidHandle);
+    const Handle& at = *resolved;
     auto node = at.Shown();
     if (!node)
         return Record(RegOp::Set, at.hive, at.path, name, err::KeyDeleted);
@@ -381,9 +402,11 @@ long MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type,
 }
 
 long MemoryRegistry::DeleteValue(RegKey key, const char* name) {
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(RegOp::DeleteValue, 0, "", name, err::InvalidHandle);
+    const Handle& at = *resolved;
     auto node = at.Shown();
     if (!node)
         return Record(RegOp::DeleteValue, at.hive, at.path, name, err::KeyDeleted);
@@ -410,13 +433,15 @@ long MemoryRegistry::DeleteTree(RegKey key, const char* subKey) {
 }
 
 long MemoryRegistry::DeleteSubkey(RegKey key, const char* subKey, bool recursive, RegOp op) {
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(op, 0, "", nullptr, err::InvalidHandle);
+    const Handle& at = *resolved;
     const std::string wanted = JoinPath(at.path, subKey ? subKey : "");
     if (!at.Shown())
         return Record(op, at.hive, wanted, nullptr, err::KeyDeleted);
-    std::vector<std::string> parts;
+    std::vector<std::string_view> parts;
     if (!SplitPath(subKey, &parts))
         return Record(op, at.hive, wanted, nullptr, err::BadPathname);
     // Deleting a hive itself is never allowed.
@@ -443,14 +468,16 @@ long MemoryRegistry::DeleteSubkey(RegKey key, const char* subKey, bool recursive
         return Record(op, at.hive, target.path, nullptr, err::AccessDenied);
     }
     victim->MarkDeleted();
-    owner->children.erase(parts.back());
+    owner->children.erase(owner->children.find(parts.back()));
     return Record(op, at.hive, target.path, nullptr, err::Success);
 }
 
 long MemoryRegistry::DeleteValueAt(RegKey key, const char* subKey, const char* name) {
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(RegOp::DeleteValueAt, 0, "", name, err::InvalidHandle);
+    const Handle& at = *resolved;
     const std::string path = JoinPath(at.path, subKey ? subKey : "");
     if (long fault = Faulted(RegOp::DeleteValueAt, at.hive, path)) {
         return Record(RegOp::DeleteValueAt, at.hive, path, name, fault);
@@ -465,9 +492,11 @@ long MemoryRegistry::DeleteValueAt(RegKey key, const char* subKey, const char* n
 }
 
 long MemoryRegistry::EnumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t nameSize) {
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(RegOp::EnumKey, 0, "", nullptr, err::InvalidHandle);
+    const Handle& at = *resolved;
     if (!at.Shown())
         return Record(RegOp::EnumKey, at.hive, at.path, nullptr, err::KeyDeleted);
     if (!(at.access & kEnumerateSubKeys)) {
@@ -477,34 +506,36 @@ long MemoryRegistry::EnumKey(RegKey key, std::uint32_t index, char* name, std::u
         return Record(RegOp::EnumKey, at.hive, at.path, nullptr, fault);
     }
     // Through HKCR the subkeys of both copies show, each name once.
-    std::map<std::string, bool, NameLess> names;
-    if (!at.Merged()) {
-        for (const auto& [childName, child] : at.node->children)
-            names[childName] = true;
-    } else {
+    std::set<std::string_view, NameLess> merged;
+    if (at.Merged()) {
         for (const auto& copy : {at.user, at.machine}) {
             if (!copy || copy->deleted)
                 continue;
             for (const auto& [childName, child] : copy->children)
-                names.emplace(childName, true);
+                merged.insert(childName);
         }
     }
-    if (index >= names.size())
+    const std::size_t count = at.Merged() ? merged.size() : at.node->children.size();
+    if (index >= count)
         return Record(RegOp::EnumKey, at.hive, at.path, nullptr, err::NoMoreItems);
-    const std::string& found = std::next(names.begin(), index)->first;
+    const std::string_view found = at.Merged() ? *std::next(merged.begin(), index)
+                                               : std::next(at.node->children.begin(), index)->first;
     if (name == nullptr || nameSize <= found.size()) {
         return Record(RegOp::EnumKey, at.hive, at.path, nullptr, err::MoreData);
     }
-    std::memcpy(name, found.c_str(), found.size() + 1);
+    std::memcpy(name, found.data(), found.size());
+    name[found.size()] = '\0';
     return Record(RegOp::EnumKey, at.hive, at.path, nullptr, err::Success);
 }
 
 long MemoryRegistry::EnumValue(RegKey key, std::uint32_t index, char* name,
                                std::uint32_t* nameLength, std::uint32_t* type, std::uint8_t* data,
                                std::uint32_t* dataSize) {
-    Handle at;
-    if (!Resolve(key, &at))
+    Handle predefined;
+    const Handle* resolved = Resolve(key, &predefined);
+    if (!resolved)
         return Record(RegOp::EnumValue, 0, "", nullptr, err::InvalidHandle);
+    const Handle& at = *resolved;
     auto node = at.Shown();
     if (!node)
         return Record(RegOp::EnumValue, at.hive, at.path, nullptr, err::KeyDeleted);

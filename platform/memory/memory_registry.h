@@ -100,8 +100,10 @@ class MemoryRegistry : public Registry {
         long error;
     };
 
-    bool Resolve(RegKey key, Handle* out) const;
-    RegKey AddHandle(const Handle& handle);
+    // The handle `key` stands for, or null. A predefined key's handle is made in
+    // *predefined; any other is the open handle itself, not a copy.
+    const Handle* Resolve(RegKey key, Handle* predefined) const;
+    RegKey AddHandle(Handle&& handle);
     long Faulted(RegOp op, RegKey hiveKey, const std::string& path) const;
     long Record(RegOp op, RegKey hiveKey, const std::string& path, const char* name, long result);
     long OpenOrCreate(RegKey key, const char* subKey, std::uint32_t accessMask, bool create,
@@ -118,6 +120,7 @@ class MemoryRegistry : public Registry {
     RegKey nextHandle_ = 0x1000;
     std::vector<Fault> faults_;
     std::vector<RegCall> calls_;
+    bool quiet_ = false;  // while loading or saving: calls are not logged
 };
 
 }  // namespace tallowick

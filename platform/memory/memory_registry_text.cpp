@@ -11,20 +11,19 @@ namespace tallowick {
 class MemoryRegistry::Unobserved {
   public:
     explicit Unobserved(MemoryRegistry& registry)
-        : registry_(registry),
-          faults_(std::move(registry.faults_)),
-          callCount_(registry.calls_.size()) {
+        : registry_(registry), faults_(std::move(registry.faults_)), wasQuiet_(registry.quiet_) {
         registry.faults_.clear();
+        registry.quiet_ = true;
     }
     ~Unobserved() {
         registry_.faults_ = std::move(faults_);
-        registry_.calls_.resize(callCount_);
+        registry_.quiet_ = wasQuiet_;
     }
 
   private:
     MemoryRegistry& registry_;
     std::vector<Fault> faults_;
-    std::size_t callCount_;
+    bool wasQuiet_;
 };
 
 bool MemoryRegistry::LoadRegText(std::string_view text, std::string* error) {

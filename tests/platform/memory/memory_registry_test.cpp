@@ -84,6 +84,27 @@ TEST(MemoryRegistryText, DeletionLinesRemoveKeysAndValues) {
     EXPECT_EQ(ExportText(reg, "Software\\Fixture").find("Number"), std::string::npos);
 }
 
+// Keys listed right below the one before them are made from its handle; every other
+// listing, and any key after a deletion, still lands where its whole path says.
+TEST(MemoryRegistryText, KeysLandWhereTheirPathsSayWhateverTheOrder) {
+    MemoryRegistry reg;
+    std::string error;
+    ASSERT_TRUE(
+        reg.LoadRegText("REGEDIT4\n"
+                        "[HKCU\\A]\n[HKCU\\A\\B]\n[HKCU\\A\\BC]\n[HKCU\\A\\BC\\\\C]\n"
+                        "[HKCU\\A\\BC\\C\\D]\n\"v\"=dword:1\n[-HKCU\\A\\B]\n[HKCU\\A\\B\\E]\n"
+                        "[HKLM\\A\\B\\F]\n[HKCR\\.x]\n[HKCR\\.x\\Sub]\n",
+                        &error))
+        << error;
+    for (const char* path : {"A\\B\\E", "A\\BC\\C\\D"})
+        EXPECT_TRUE(KeyExists(reg, hive::CurrentUser, path)) << path;
+    EXPECT_EQ(ReadValue(reg, hive::CurrentUser, "A\\BC\\C\\D", "v"), DwordValue(1));
+    EXPECT_FALSE(KeyExists(reg, hive::CurrentUser, "A\\B\\F"));
+    EXPECT_TRUE(KeyExists(reg, hive::LocalMachine, "A\\B\\F"));
+    EXPECT_TRUE(KeyExists(reg, hive::LocalMachine, "SOFTWARE\\Classes\\.x\\Sub"));
+    EXPECT_FALSE(KeyExists(reg, hive::CurrentUser, "Software\\Classes\\.x"));
+}
+
 TEST(MemoryRegistryText, MalformedTextIsRefusedWithTheLine) {
     MemoryRegistry reg;
     std::string error;
